@@ -1,7 +1,29 @@
+#include "cli/CliOptions.h"
+#include "cli/EventsCommand.h"
+
 #include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("ravivaz-cli"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    CCliOptions options;
+    if (!options.Parse(app.arguments().mid(1), err))
+        return 2;
+
+    const QString& command = options.Command();
+    int result = 2;
+    if (command == QLatin1String("events"))
+        result = RunEvents(options, out, err);
+    else
+        err << "ravivaz-cli: unknown command \"" << command << "\"\n" << CCliOptions::Usage();
+    out.flush();
+    err.flush();
+    return result;
 }

@@ -48,3 +48,30 @@ bool Has(int id)
 }
 
 }
+
+QString StringTable::Fill(const QString& format, const QStringList& args)
+{
+    QString result;
+    result.reserve(format.size());
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c != u'%' || i + 1 >= format.size()) {
+            result += c;
+            continue;
+        }
+        const QChar kind = format[i + 1];
+        if (kind == u'%') {
+            result += u'%';
+            ++i;
+        } else if (kind == u's' || kind == u'd') {
+            if (next < args.size())
+                result += args[next];
+            ++next;
+            ++i;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}

@@ -1,0 +1,48 @@
+#include "cli/CliOptions.h"
+
+#include "data/DataLocation.h"
+#include "data/Language.h"
+
+bool CCliOptions::Parse(const QStringList& arguments, QTextStream& err)
+{
+    UiLanguage language = Language::FromSystem();
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (m_command.isEmpty() && (word == QLatin1String("--data") || word == QLatin1String("--lang"))) {
+            if (i + 1 >= arguments.size()) {
+                err << "ravivaz-cli: " << word << " needs a value\n";
+                return false;
+            }
+            const QString& value = arguments[++i];
+            if (word == QLatin1String("--data")) {
+                m_dataFolder = value;
+            } else if (!Language::FromOption(value, language)) {
+                err << "ravivaz-cli: --lang takes \"he\" or \"en\", not \"" << value << "\"\n";
+                return false;
+            }
+        } else if (m_command.isEmpty()) {
+            m_command = word;
+        } else {
+            m_arguments << word;
+        }
+    }
+    if (m_command.isEmpty()) {
+        err << Usage();
+        return false;
+    }
+    Language::Set(language);
+    return true;
+}
+
+CDataLocation CCliOptions::MakeLocation() const
+{
+    return m_dataFolder.isEmpty() ? CDataLocation() : CDataLocation(m_dataFolder);
+}
+
+QString CCliOptions::Usage()
+{
+    return QStringLiteral(
+        "usage: ravivaz-cli [--data DIR] [--lang he|en] COMMAND [ARGS]\n"
+        "commands:\n"
+        "  events [--json]    list the events of the data folder (* marks the active one)\n");
+}
