@@ -44,5 +44,7 @@ QString CCliOptions::Usage()
     return QStringLiteral(
         "usage: ravivaz-cli [--data DIR] [--lang he|en] COMMAND [ARGS]\n"
         "commands:\n"
-        "  events [--json]    list the events of the data folder (* marks the active one)\n");
+        "  events [--json]        list the events of the data folder (* marks the active one)\n"
+        "  info FOLDER [--json]   count the records of an event folder without writing anything\n"
+        "  resave FOLDER          load an event folder and write it back as WeddingData.xml\n");
 }

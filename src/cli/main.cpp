@@ -1,4 +1,5 @@
 #include "cli/CliOptions.h"
+#include "cli/EventCommands.h"
 #include "cli/EventsCommand.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,10 @@ int main(int argc, char** argv)
     int result = 2;
     if (command == QLatin1String("events"))
         result = RunEvents(options, out, err);
+    else if (command == QLatin1String("info"))
+        result = RunInfo(options, out, err);
+    else if (command == QLatin1String("resave"))
+        result = RunResave(options, out, err);
     else
         err << "ravivaz-cli: unknown command \"" << command << "\"\n" << CCliOptions::Usage();
     out.flush();

@@ -1,0 +1,103 @@
+#include "cli/EventCommands.h"
+
+#include "cli/CliOptions.h"
+#include "cli/ConsoleMessages.h"
+#include "data/DataLocation.h"
+#include "data/NewZelDoc.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <memory>
+
+namespace {
+
+// The event folder named on the command line, loaded into a document whose data folder is the
+// folder's parent.
+class CFolderSession
+{
+public:
+    CFolderSession(const QString& folder, QTextStream& err)
+        : m_location(QFileInfo(folder).absoluteDir().absolutePath())
+        , m_messages(err)
+        , m_document(m_location, &m_messages)
+    {
+        m_document.DiscardOnClose();
+        m_document.UseEventFolder(folder);
+        m_document.LoadEvent();
+    }
+    CNewZelDoc& Document() { return m_document; }
+
+private:
+    CDataLocation m_location;
+    CConsoleMessages m_messages;
+    CNewZelDoc m_document;
+};
+
+bool TakeFolder(const CCliOptions& options, const char* command, QString& folder, QTextStream& err)
+{
+    QStringList words = options.Arguments();
+    words.removeAll(QStringLiteral("--json"));
+    if (words.size() != 1) {
+        err << "ravivaz-cli " << command << ": give one event folder\n";
+        return false;
+    }
+    folder = words.front();
+    if (!QFileInfo(folder).isDir()) {
+        err << "ravivaz-cli " << command << ": \"" << folder << "\" is not a folder\n";
+        return false;
+    }
+    return true;
+}
+
+}
+
+int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err)
+{
+    QString folder;
+    if (!TakeFolder(options, "info", folder, err))
+        return 2;
+    CFolderSession session(folder, err);
+    CNewZelDoc& doc = session.Document();
+    const QList<QPair<QString, QJsonValue>> values = {
+        {QStringLiteral("guests"), doc.GuestCount()},
+        {QStringLiteral("groups"), int(doc.Groups().size())},
+        {QStringLiteral("tables"), int(doc.Tables().size())},
+        {QStringLiteral("expenses"), int(doc.Expenses().size())},
+        {QStringLiteral("categories"), int(doc.Categories().size())},
+        {QStringLiteral("offers"), int(doc.Offers().size())},
+        {QStringLiteral("meetings"), int(doc.Meetings().size())},
+        {QStringLiteral("shapes"), int(doc.Shapes().size())},
+        {QStringLiteral("invited"), doc.SumInvited()},
+        {QStringLiteral("coming"), doc.SumComing()},
+        {QStringLiteral("modified"), doc.IsModified()},
+    };
+    if (options.HasFlag(QStringLiteral("--json"))) {
+        QJsonObject object;
+        for (const auto& [key, value] : values)
+            object.insert(key, value);
+        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+    } else {
+        for (const auto& [key, value] : values)
+            out << key << ": " << (value.isBool() ? (value.toBool() ? "yes" : "no") : QString::number(value.toInt()))
+                << '\n';
+    }
+    return 0;
+}
+
+int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err)
+{
+    QString folder;
+    if (!TakeFolder(options, "resave", folder, err))
+        return 2;
+    CFolderSession session(folder, err);
+    session.Document().SetModified(true);
+    if (!session.Document().SaveEvent()) {
+        err << "ravivaz-cli resave: the event in \"" << folder << "\" was not saved\n";
+        return 1;
+    }
+    out << "saved " << QDir(folder).absoluteFilePath(QStringLiteral("WeddingData.xml")) << '\n';
+    return 0;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QTextStream>
+
+class CCliOptions;
+
+// "info FOLDER [--json]": loads an event folder without writing anything and prints its counts.
+int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err);
+// "resave FOLDER": loads an event folder and writes it back as a data file.
+int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+// The files that make up an event folder, copied whole by checkpoints, restore, export and sharing.
+namespace EventFiles {
+
+// In their fixed order; the last, "../AppSettings.ini", only with the application settings.
+QStringList FileSet(bool withAppSettings);
+
+// Moves or copies every file of the set that exists in the source folder, overwriting targets
+// (deleting each first when asked). True when every existing file was handled; a failure does not
+// stop the run.
+bool CopyEventFiles(const QString& sourceFolder, const QString& targetFolder, bool withAppSettings, bool move,
+                    bool deleteFirst);
+
+// The folder name of a checkpoint taken at a time: "05-03-2007--09-04-00".
+QString CheckpointName(const QDateTime& when);
+// Copies the event's files, with the application settings, into a new dated folder of the backup
+// folder; returns that folder, or an empty text when it could not be created.
+QString TakeCheckpoint(const QString& eventFolder, const QString& backupFolder,
+                       const QDateTime& when = QDateTime::currentDateTime());
+
+}
