@@ -1,7 +1,12 @@
 #pragma once
 
+#include "data/HintObject.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <memory>
 
 class CIniFile;
 class CDataLocation;
@@ -9,11 +14,11 @@ class CDataLocation;
 // The base of every record kept in the event data file (guest, group, table, expense, offer,
 // category, meeting): the modified and new flags, name, notes, the per-kind id, the program-wide
 // serial and the section name of the kind's older INI file.
-class CBaseElement
+class CBaseElement : public CHintObject
 {
 public:
     CBaseElement();
-    virtual ~CBaseElement();
+    ~CBaseElement() override;
     CBaseElement(const CBaseElement&) = delete;
     CBaseElement& operator=(const CBaseElement&) = delete;
 
@@ -52,6 +57,24 @@ public:
     static int LastSerial();
 
 protected:
+    // Reads the sections prefix0, prefix1, ... of an older per-record file up to the first one that
+    // holds no record, which gives its id back. make(index) constructs a record; read(index) runs
+    // after each record read.
+    template <typename T, typename Make, typename Read>
+    static QList<T*> LoadSections(const CIniFile& file, const QString& prefix, Make make, Read read)
+    {
+        QList<T*> records;
+        for (int index = 0;; ++index) {
+            std::unique_ptr<T> record(make(index));
+            if (!record->LoadIni(file, prefix + QString::number(index))) {
+                record->ReleaseId();
+                return records;
+            }
+            records.append(record.release());
+            read(index);
+        }
+    }
+
     // Stores a field value; false and no change when it equals the current one.
     template <typename T, typename U>
     bool SetField(T& field, const U& value)

@@ -232,7 +232,7 @@ void CIniFile::SetString(const QString& section, const QString& key, const QStri
         created->header.eol = kCrLf;
         found = created.get();
         m_sections.push_back(std::move(created));
-        ReindexSections();
+        m_index.insert(found->name, found);
     }
     const QString folded = Fold(key);
     const auto it = found->keys.constFind(folded);

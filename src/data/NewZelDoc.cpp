@@ -3,7 +3,7 @@
 #include "data/Category.h"
 #include "data/DataLocation.h"
 #include "data/EventFile.h"
-#include "data/EventFiles.h"
+#include "data/EventFileSet.h"
 #include "data/EventServices.h"
 #include "data/Expence.h"
 #include "data/Group.h"
@@ -113,7 +113,7 @@ bool CNewZelDoc::OnNewDocument()
     const QString oldFolder = CDataLocation::GetProgramFolder() + QStringLiteral("/Data/DB1");
     if (QFileInfo(oldFolder).isDir()) {
         const QString target = m_location.GetEventFolder();
-        EventFiles::CopyEventFiles(oldFolder, target, false, true, false);
+        EventFileSet::CopyEventFiles(oldFolder, target, false, true, false);
         QDir(oldFolder).removeRecursively();
         m_settings.Load(FilePath(FC_SETTINGS));
     }
@@ -132,7 +132,7 @@ bool CNewZelDoc::OnNewDocument()
             }
         }
     }
-    EventFiles::TakeCheckpoint(m_location.GetEventFolder(), m_location.GetBackupFolder());
+    EventFileSet::TakeCheckpoint(m_location.GetEventFolder(), m_location.GetBackupFolder());
     if (m_appSettings.GetCheckForUpdates() && m_services)
         m_services->StartBackgroundCheck(*this);
     return true;
@@ -256,6 +256,7 @@ bool CNewZelDoc::SaveEvent()
 
 void CNewZelDoc::SaveSettingsAndCheckpoint()
 {
+    m_location.GetEventFolder(); // a brand-new event has no folder yet
     m_settings.Save(FilePath(FC_SETTINGS));
     m_checkpoint.Save();
 }
@@ -265,7 +266,7 @@ void CNewZelDoc::KeepDamagedFile()
     m_damagedFile = false;
     const QString dataFile = FilePath(FC_WEDDING_DATA);
     const QString kept = dataFile + QStringLiteral(".damaged-") +
-                         EventFiles::CheckpointName(QDateTime::currentDateTime());
+                         EventFileSet::CheckpointName(QDateTime::currentDateTime());
     if (!QFile::copy(dataFile, kept))
         qCWarning(lcDocument) << "SaveEvent: cannot keep the damaged data file as" << kept;
     Ask(kDamagedText, kDamagedCaption, MSG_OK, {QFileInfo(kept).fileName()});

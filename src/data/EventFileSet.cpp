@@ -1,10 +1,10 @@
-#include "data/EventFiles.h"
+#include "data/EventFileSet.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-namespace EventFiles {
+namespace EventFileSet {
 
 QStringList FileSet(bool withAppSettings)
 {

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // The files that make up an event folder, copied whole by checkpoints, restore, export and sharing.
-namespace EventFiles {
+namespace EventFileSet {
 
 // In their fixed order; the last, "../AppSettings.ini", only with the application settings.
 QStringList FileSet(bool withAppSettings);

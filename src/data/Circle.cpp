@@ -1,0 +1,6 @@
+#include "data/Circle.h"
+
+int CCircle::ShapeType() const
+{
+    return KindCircle;
+}

@@ -1,0 +1,62 @@
+#include "data/Group.h"
+
+#include "data/Guest.h"
+#include "data/IniFile.h"
+#include "data/RecordOwner.h"
+#include "data/XmlText.h"
+
+#include <algorithm>
+
+CGroup::CGroup(IRecordOwner* owner)
+    : m_owner(owner)
+{
+    m_id = ++s_idCounter;
+}
+
+void CGroup::MakeSection()
+{
+    m_section = QStringLiteral("Group%1").arg(m_id);
+    m_modified = true;
+}
+
+bool CGroup::LoadIni(const CIniFile& file, const QString& section)
+{
+    m_section = section;
+    m_name = file.GetString(section, QStringLiteral("GroupName"), QString(), CIniFile::ReadLimit::Cut255);
+    if (m_name.isEmpty())
+        return false;
+    m_isNew = false;
+    return true;
+}
+
+QList<CGroup*> CGroup::LoadAllIni(const CIniFile& file, IRecordOwner* owner)
+{
+    return LoadSections<CGroup>(
+        file, QStringLiteral("Group"), [owner](int) { return new CGroup(owner); }, [](int) {});
+}
+
+bool CGroup::WriteXml(QByteArray& buffer) const
+{
+    XmlText::AppendStart(buffer, "Group");
+    XmlText::AppendText(buffer, "grName", m_name);
+    XmlText::AppendEnd(buffer, "Group");
+    buffer += "\r\n";
+    return true;
+}
+
+
+
+
+bool CGroup::IsUsed() const
+{
+    if (!m_owner)
+        return false;
+    const QList<CGuest*>& guests = m_owner->GetGuests();
+    return std::any_of(guests.begin(), guests.end(),
+                       [this](const CGuest* guest) { return guest->GetGroupName() == m_name; });
+}
+
+void CGroup::CopyNameTo(CGroup& other) const
+{
+    other.SetName(m_name);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "data/BaseElement.h"
+
+#include <QList>
+
+class IRecordOwner;
+
+// A group of guests (family of the bride, colleagues, ...): a name, by which guests refer to it.
+class CGroup : public CBaseElement
+{
+public:
+    explicit CGroup(IRecordOwner* owner);
+
+    void MakeSection() override;
+    int FileCode() const override { return 3; }
+    bool LoadIni(const CIniFile& file, const QString& section) override;
+    bool WriteXml(QByteArray& buffer) const override;
+    void ReleaseId() override { --s_idCounter; }
+
+    // Every group of an older Groups.ini, read from Group0 on up to the first section without one.
+    static QList<CGroup*> LoadAllIni(const CIniFile& file, IRecordOwner* owner);
+    static void ResetIdCounter() { s_idCounter = -1; }
+    static int IdCounter() { return s_idCounter; }
+
+    // Whether a guest of the owner belongs to this group (the names compared case-sensitively).
+    bool IsUsed() const;
+    // Two groups change places by swapping their names through a third.
+    void CopyNameTo(CGroup& other) const;
+
+private:
+    static inline int s_idCounter = -1;
+
+    IRecordOwner* m_owner;
+};

@@ -1,0 +1,113 @@
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun
+{
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun Cli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(RAVIVAZ_CLI), arguments);
+    if (!process.waitForFinished(60000))
+        return {-1, {}, "did not finish"};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+class CliTest : public ::testing::Test
+{
+protected:
+    QString Data() const { return m_dir.path() + "/Data"; }
+    void MakeEvent(const QString& id, const QString& eveName)
+    {
+        ASSERT_TRUE(TestFiles::Write(Data() + "/" + id + "/Settings.ini",
+                                     "[GenSettings]\r\nEveName=" + TestFiles::Cp1255(eveName) + "\r\n"));
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(CliTest, EventsListsTheDiscoveredEventsWithTheActiveOneMarked)
+{
+    MakeEvent("DB", QString("החתונה"));
+    MakeEvent("DB1", "Bar mitzvah");
+    TestFiles::Write(Data() + "/events.ini", "[Events]\r\nActive=DB1\r\n");
+
+    const CliRun text = Cli({"--data", Data(), "events"});
+    ASSERT_EQ(text.exitCode, 0) << text.err.constData();
+    EXPECT_EQ(QString::fromUtf8(text.out), QString("DB\tהחתונה\t%1/DB\n*DB1\tBar mitzvah\t%1/DB1\n").arg(Data()));
+
+    const CliRun json = Cli({"--data", Data(), "--lang", "en", "events", "--json"});
+    ASSERT_EQ(json.exitCode, 0);
+    const QJsonArray events = QJsonDocument::fromJson(json.out).array();
+    ASSERT_EQ(events.size(), 2);
+    EXPECT_EQ(events[0].toObject().value("id").toString(), "DB");
+    EXPECT_EQ(events[0].toObject().value("name").toString(), QString("החתונה"));
+    EXPECT_FALSE(events[0].toObject().value("active").toBool());
+    EXPECT_TRUE(events[1].toObject().value("active").toBool());
+    EXPECT_EQ(events[1].toObject().value("folder").toString(), Data() + "/DB1");
+}
+
+TEST_F(CliTest, BadOptionsFailWithAMessage)
+{
+    const CliRun lang = Cli({"--lang", "fr", "events"});
+    EXPECT_EQ(lang.exitCode, 2);
+    EXPECT_TRUE(lang.err.contains("--lang"));
+    const CliRun unknown = Cli({"--data", Data(), "dance"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("unknown command"));
+    const CliRun missing = Cli({"info", Data() + "/nowhere"});
+    EXPECT_NE(missing.exitCode, 0);
+}
+
+TEST_F(CliTest, InfoCountsAnOlderEventWithoutWritingAndResaveConvertsIt)
+{
+    const QString folder = Data() + "/DB";
+    TestFiles::Write(folder + "/Guests.ini",
+                     TestFiles::Cp1255("[Guest0]\r\nNM=משה\r\nAN=3\r\nPN=4\r\n[Guest1]\r\nNM=רות\r\nAN=1\r\nPN=2\r\n"));
+    TestFiles::Write(folder + "/Groups.ini", TestFiles::Cp1255("[Group0]\r\nGroupName=משפחה\r\n"));
+    const QStringList before = QDir(folder).entryList(QDir::Files);
+
+    const CliRun info = Cli({"--lang", "he", "info", folder, "--json"});
+    ASSERT_EQ(info.exitCode, 0) << info.err.constData();
+    const QJsonObject counts = QJsonDocument::fromJson(info.out).object();
+    EXPECT_EQ(counts.value("guests").toInt(), 2);
+    EXPECT_EQ(counts.value("groups").toInt(), 1);
+    EXPECT_EQ(counts.value("tables").toInt(), 2);
+    EXPECT_EQ(counts.value("expenses").toInt(), 33);
+    EXPECT_EQ(counts.value("categories").toInt(), 12);
+    EXPECT_EQ(counts.value("offers").toInt(), 6);
+    EXPECT_EQ(counts.value("meetings").toInt(), 1);
+    EXPECT_EQ(counts.value("shapes").toInt(), 0);
+    EXPECT_EQ(counts.value("invited").toInt(), 6);
+    EXPECT_EQ(counts.value("coming").toInt(), 4);
+    EXPECT_TRUE(counts.value("modified").toBool());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), before);
+    EXPECT_FALSE(QFileInfo::exists(Data() + "/events.ini"));
+
+    const CliRun resave = Cli({"resave", folder});
+    ASSERT_EQ(resave.exitCode, 0) << resave.err.constData();
+    EXPECT_TRUE(QFileInfo::exists(folder + "/WeddingData.xml"));
+    EXPECT_FALSE(QFileInfo::exists(folder + "/Guests.ini"));
+    EXPECT_FALSE(QFileInfo::exists(folder + "/Groups.ini"));
+
+    const CliRun after = Cli({"info", folder});
+    ASSERT_EQ(after.exitCode, 0);
+    EXPECT_TRUE(after.out.contains("guests: 2\n"));
+    EXPECT_TRUE(after.out.contains("modified: no\n"));
+}
+
+}

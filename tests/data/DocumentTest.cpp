@@ -1,0 +1,405 @@
+#include "data/Category.h"
+#include "data/DataLocation.h"
+#include "data/Group.h"
+#include "data/Guest.h"
+#include "data/IniFile.h"
+#include "data/Language.h"
+#include "data/NewZelDoc.h"
+#include "data/Table.h"
+#include "data/ViewHint.h"
+#include "support/ScriptedMessages.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class DocumentTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { Language::Set(UiLanguage::Hebrew); }
+
+    QString EventFolder() const { return m_home.DataFolder() + "/DB"; }
+    QString EventFile(const QString& name) const { return EventFolder() + "/" + name; }
+
+    std::unique_ptr<CNewZelDoc> Open()
+    {
+        auto doc = std::make_unique<CNewZelDoc>(m_location, &m_messages);
+        doc->LoadEvent();
+        return doc;
+    }
+
+    // An event of tables 0..count-1, each with one guest of one person (named after its table).
+    void SeatOneGuestPerTable(CNewZelDoc& doc, int count)
+    {
+        while (doc.Tables().size() < count)
+            doc.CreateTable(QStringLiteral("table"), -1, 10);
+        for (int t = 0; t < count; ++t) {
+            CGuest* guest = doc.AddGuest(QStringLiteral("guest%1").arg(t), QString(), nullptr);
+            guest->SetComing(1);
+            guest->SetTableIndex(t);
+            doc.Tables()[t]->SetName(QStringLiteral("T%1").arg(t));
+        }
+    }
+    QString GuestAt(CNewZelDoc& doc, int table)
+    {
+        const QList<CGuest*> guests = doc.GuestsAtTable(table);
+        return guests.size() == 1 ? guests.front()->GetName() : QStringLiteral("%1 guests").arg(guests.size());
+    }
+
+    TestFiles::ScopedHome m_home;
+    CDataLocation m_location;
+    CScriptedMessages m_messages;
+};
+
+TEST_F(DocumentTest, AnEmptyFolderGetsTheHebrewExampleDataAndIsModified)
+{
+    auto doc = Open();
+    EXPECT_EQ(doc->Categories().size(), 12);
+    EXPECT_EQ(doc->Categories().front()->GetName(), QString("קיטרינגים"));
+    EXPECT_EQ(doc->Offers().size(), 6);
+    EXPECT_EQ(doc->Expenses().size(), 33);
+    ASSERT_EQ(doc->Tables().size(), 2);
+    EXPECT_EQ(doc->Tables()[0]->GetName(), QString("מוזמנים שאינם משובצים"));
+    EXPECT_EQ(doc->Tables()[0]->GetSeats(), 0);
+    EXPECT_EQ(doc->Tables()[1]->GetName(), QString("חברים מהצבא - דוגמה"));
+    EXPECT_EQ(doc->Tables()[1]->GetHallNumber(), 1);
+    EXPECT_EQ(doc->Meetings().size(), 1);
+    EXPECT_TRUE(doc->Guests().isEmpty());
+    EXPECT_TRUE(doc->IsModified());
+
+    ASSERT_TRUE(doc->SaveEvent());
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_TRUE(QFileInfo::exists(EventFile("WeddingData.xml")));
+    doc.reset();
+
+    auto again = Open();
+    EXPECT_FALSE(again->IsModified());
+    EXPECT_EQ(again->Expenses().size(), 33);
+    EXPECT_EQ(again->Offers().size(), 6);
+    EXPECT_EQ(again->Tables().size(), 2);
+    EXPECT_TRUE(m_messages.ShownMessages().isEmpty());
+}
+
+TEST_F(DocumentTest, TheEnglishExampleData)
+{
+    Language::Set(UiLanguage::English);
+    auto doc = Open();
+    EXPECT_EQ(doc->Categories().size(), 12);
+    EXPECT_EQ(doc->Categories()[1]->GetName(), "Bar services");
+    EXPECT_EQ(doc->Offers().size(), 5);
+    EXPECT_EQ(doc->Expenses().size(), 54);
+    EXPECT_EQ(doc->Meetings().size(), 1);
+}
+
+TEST_F(DocumentTest, OlderIniFilesAreReadAndReplacedByTheDataFileOnSave)
+{
+    TestFiles::Write(EventFile("Guests.ini"),
+                     TestFiles::Cp1255("[GuestsCount]\r\nGuestsCount=2\r\n[Guest0]\r\nNM=משה\r\nFM=כהן\r\nAN=3\r\nTI=1\r\n"
+                                       "[Guest1]\r\nNM=100%\r\nFM=לוי\r\nAN=2\r\n"));
+    TestFiles::Write(EventFile("Tables.ini"), TestFiles::Cp1255("[Table0]\r\nName=לא משובצים\r\nPlaces=0\r\n"
+                                                                "[Table1]\r\nName=משפחה\r\nPlaces=12\r\nInHall=4\r\n"));
+    {
+        auto doc = Open();
+        ASSERT_EQ(doc->Guests().size(), 2);
+        EXPECT_EQ(doc->Guests()[0]->GetFullName(), QString("משה כהן"));
+        ASSERT_EQ(doc->Tables().size(), 2);
+        EXPECT_EQ(doc->Tables()[1]->GetName(), QString("משפחה"));
+        EXPECT_EQ(doc->Tables()[1]->GetId(), 1);
+        EXPECT_EQ(doc->SeatedSum(1, CTable::CountComing), 3);
+        EXPECT_TRUE(doc->IsModified());
+        EXPECT_TRUE(QFileInfo::exists(EventFile("Guests.ini")));
+        ASSERT_TRUE(doc->SaveEvent());
+    }
+    EXPECT_TRUE(QFileInfo::exists(EventFile("WeddingData.xml")));
+    EXPECT_FALSE(QFileInfo::exists(EventFile("Guests.ini")));
+    EXPECT_FALSE(QFileInfo::exists(EventFile("Tables.ini")));
+    EXPECT_TRUE(TestFiles::Read(EventFile("Settings.ini")).contains("[GuestsCount]\r\nGuestsCount=2\r\n"));
+    EXPECT_TRUE(TestFiles::Read(EventFile("WeddingData.xml")).contains("<gsName><![CDATA[100%]]></gsName>\r\n"));
+
+    auto reloaded = Open();
+    EXPECT_FALSE(reloaded->IsModified());
+    ASSERT_EQ(reloaded->Guests().size(), 2);
+    EXPECT_EQ(reloaded->Guests()[1]->GetFullName(), QString("100% לוי"));
+    EXPECT_EQ(reloaded->Tables()[1]->GetSeats(), 12);
+}
+
+TEST_F(DocumentTest, SavingAnUnmodifiedEventLeavesTheDataFileAlone)
+{
+    {
+        auto doc = Open();
+        ASSERT_TRUE(doc->SaveEvent());
+    }
+    const QByteArray before = TestFiles::Read(EventFile("WeddingData.xml"));
+    TestFiles::Write(EventFile("WeddingData.xml"), before + "\r\n");
+    auto doc = Open();
+    ASSERT_FALSE(doc->IsModified());
+    doc->Settings().SetEventType(2);
+    ASSERT_TRUE(doc->SaveEvent());
+    EXPECT_EQ(TestFiles::Read(EventFile("WeddingData.xml")), before + "\r\n");
+    EXPECT_TRUE(TestFiles::Read(EventFile("Settings.ini")).contains("EventType=2\r\n"));
+}
+
+TEST_F(DocumentTest, AFailedSaveKeepsTheOlderFilesAndTellsTheUser)
+{
+    TestFiles::Write(EventFile("Guests.ini"), TestFiles::Cp1255("[Guest0]\r\nNM=משה\r\n"));
+    auto doc = Open();
+    ASSERT_TRUE(doc->IsModified());
+    // A folder where the data file belongs: it cannot be replaced.
+    ASSERT_TRUE(QDir().mkpath(EventFile("WeddingData.xml")));
+    EXPECT_FALSE(doc->SaveEvent());
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_TRUE(QFileInfo::exists(EventFile("Guests.ini")));
+    ASSERT_EQ(m_messages.ShownMessages().size(), 1);
+    EXPECT_EQ(m_messages.ShownMessages()[0].caption, QString("הנתונים לא נשמרו!"));
+    EXPECT_TRUE(m_messages.ShownMessages()[0].text.contains(EventFolder()));
+    EXPECT_EQ(m_messages.ShownMessages()[0].buttons, MSG_OK);
+}
+
+TEST_F(DocumentTest, ADamagedDataFileIsKeptBesideTheFirstSave)
+{
+    const QByteArray damaged =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<WeddingData>\r\n<Guests>\r\n<Guest>\r\n"
+        "<gsName><![CDATA[Dana]]></gsName>\r\n</Guest>\r\n\r\n<Guest>\r\n<gsName><![CDATA[Ron";
+    TestFiles::Write(EventFile("WeddingData.xml"), damaged);
+    auto doc = Open();
+    EXPECT_TRUE(doc->LoadedDamagedFile());
+    ASSERT_GE(doc->Guests().size(), 1);
+    EXPECT_EQ(doc->Guests()[0]->GetName(), "Dana");
+    EXPECT_TRUE(m_messages.ShownMessages().isEmpty()) << "nothing is said before anything is written";
+
+    doc->SetModified();
+    ASSERT_TRUE(doc->SaveEvent());
+    const QStringList kept = QDir(EventFolder()).entryList({"WeddingData.xml.damaged-*"});
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(TestFiles::Read(EventFolder() + "/" + kept.front()), damaged);
+    ASSERT_EQ(m_messages.ShownMessages().size(), 1);
+    EXPECT_EQ(m_messages.ShownMessages()[0].caption, QString("קובץ נתונים פגום"));
+    EXPECT_TRUE(m_messages.ShownMessages()[0].text.contains(kept.front()));
+
+    doc->SetModified();
+    ASSERT_TRUE(doc->SaveEvent());
+    EXPECT_EQ(m_messages.ShownMessages().size(), 1) << "told once";
+    doc.reset();
+    auto reloaded = Open();
+    EXPECT_FALSE(reloaded->LoadedDamagedFile());
+    EXPECT_EQ(reloaded->Guests().front()->GetName(), "Dana");
+}
+
+TEST_F(DocumentTest, ANewEventFromAnEarlierOneKeepsTheListsButNoAnswers)
+{
+    auto doc = Open();
+    CGuest* guest = doc->AddGuest("Dana", "Levi", nullptr);
+    guest->SetTableIndex(1);
+    guest->SetStatus(1);
+    guest->SetGiftShekels(500);
+    guest->SetGiftDollars(100);
+    guest->SetGift("vase");
+    guest->SetCameCount(2);
+    guest->SetInvitationSent(true);
+    guest->SetSmsCount(3);
+    doc->AddGroup("family", nullptr);
+    ASSERT_TRUE(doc->SaveEvent());
+
+    ASSERT_TRUE(doc->CreateEventFolder(EventFolder()));
+    EXPECT_EQ(doc->Events().Active()->GetId(), "DB1");
+    EXPECT_EQ(m_location.CurrentEventFolder(), m_home.DataFolder() + "/DB1");
+    ASSERT_EQ(doc->Guests().size(), 1);
+    const CGuest* copy = doc->Guests().front();
+    EXPECT_EQ(copy->GetFullName(), "Dana Levi");
+    EXPECT_EQ(copy->GetTableIndex(), 0);
+    EXPECT_EQ(copy->GetStatus(), 0);
+    EXPECT_EQ(copy->GetGiftShekels(), 0.0f);
+    EXPECT_EQ(copy->GetGiftDollars(), 0.0f);
+    EXPECT_EQ(copy->GetGift(), "");
+    EXPECT_EQ(copy->GetCameCount(), 0);
+    EXPECT_FALSE(copy->GetInvitationSent());
+    EXPECT_EQ(copy->GetSmsCount(), 0);
+    EXPECT_EQ(doc->Groups().size(), 1);
+    // The earlier event is untouched.
+    EXPECT_TRUE(TestFiles::Read(EventFile("WeddingData.xml")).contains("<SekelsGift>500.0</SekelsGift>"));
+}
+
+TEST_F(DocumentTest, DefaultGroupsAlternateGroomAndBride)
+{
+    Language::Set(UiLanguage::English);
+    auto doc = Open();
+    doc->CreateDefaultGroups("Dana", "Ron");
+    ASSERT_EQ(doc->Groups().size(), 12);
+    EXPECT_EQ(doc->Groups()[0]->GetName(), "Ron-Childhood friends");
+    EXPECT_EQ(doc->Groups()[1]->GetName(), "Dana-Childhood friends");
+    EXPECT_EQ(doc->Groups()[2]->GetName(), "Ron-High School friends");
+    EXPECT_EQ(doc->Groups()[11]->GetName(), "Dana-Other friends");
+    doc->CreateDefaultGroups("Other", "Names");
+    EXPECT_EQ(doc->Groups().size(), 12) << "only an event without groups gets them";
+}
+
+TEST_F(DocumentTest, DefaultGroupsOfOneNameOrEqualNames)
+{
+    auto doc = Open();
+    doc->CreateDefaultGroups("", "רון");
+    ASSERT_EQ(doc->Groups().size(), 6);
+    EXPECT_EQ(doc->Groups()[0]->GetName(), QString("רון-חברים מהצבא"));
+    EXPECT_EQ(doc->Groups()[5]->GetName(), QString("רון-משפחה"));
+
+    auto* groups = &doc->Groups();
+    qDeleteAll(*groups);
+    groups->clear();
+    doc->CreateDefaultGroups("טל", "טל");
+    ASSERT_EQ(doc->Groups().size(), 12);
+    EXPECT_EQ(doc->Groups()[0]->GetName(), QString("טל (חתן) -חברים מהצבא"));
+    EXPECT_EQ(doc->Groups()[1]->GetName(), QString("טל (כלה) -חברים מהצבא"));
+}
+
+TEST_F(DocumentTest, DeletingATableMovesItsGuestsAndRenumbersTheLaterOnes)
+{
+    auto doc = Open();
+    SeatOneGuestPerTable(*doc, 6);
+    doc->DeleteTable(*doc->Tables()[3]);
+    ASSERT_EQ(doc->Tables().size(), 5);
+    for (int t = 0; t < 5; ++t)
+        EXPECT_EQ(doc->Tables()[t]->GetId(), t);
+    EXPECT_EQ(doc->Tables()[3]->GetName(), "T4");
+    EXPECT_EQ(doc->Tables()[4]->GetName(), "T5");
+    EXPECT_EQ(GuestAt(*doc, 3), "guest4");
+    EXPECT_EQ(GuestAt(*doc, 4), "guest5");
+    EXPECT_EQ(doc->GuestsAtTable(0).size(), 2);
+    EXPECT_EQ(doc->GuestsAtTable(0)[1]->GetName(), "guest3");
+
+    doc->DeleteTable(*doc->Tables()[0]);
+    EXPECT_EQ(doc->Tables().size(), 5) << "the unseated table stays";
+}
+
+TEST_F(DocumentTest, SwappingAndMovingTablesCarryTheirGuests)
+{
+    auto doc = Open();
+    SeatOneGuestPerTable(*doc, 5);
+    doc->Tables()[1]->SetSeats(7);
+    doc->Tables()[1]->SetHallNumber(9);
+    doc->SwapTables(1, 2);
+    EXPECT_EQ(doc->Tables()[1]->GetName(), "T2");
+    EXPECT_EQ(doc->Tables()[2]->GetName(), "T1");
+    EXPECT_EQ(doc->Tables()[2]->GetSeats(), 7);
+    EXPECT_EQ(doc->Tables()[2]->GetHallNumber(), 9);
+    EXPECT_EQ(doc->Tables()[1]->GetId(), 1);
+    EXPECT_EQ(GuestAt(*doc, 1), "guest2");
+    EXPECT_EQ(GuestAt(*doc, 2), "guest1");
+
+    doc->MoveTable(4, 1);
+    QStringList order;
+    for (const CTable* table : doc->Tables())
+        order << table->GetName();
+    EXPECT_EQ(order, (QStringList{"T0", "T4", "T2", "T1", "T3"}));
+    EXPECT_EQ(GuestAt(*doc, 1), "guest4");
+    EXPECT_EQ(GuestAt(*doc, 4), "guest3");
+}
+
+TEST_F(DocumentTest, HallNumbersAndNames)
+{
+    auto doc = Open(); // tables 0 (hall 0) and 1 (hall 1)
+    doc->CreateTable("b", 2, 10);
+    doc->CreateTable("d", 4, 10);
+    EXPECT_EQ(doc->NextFreeHallNumber(), 3);
+    CTable* created = doc->CreateTable("c");
+    EXPECT_EQ(created->GetHallNumber(), 3);
+    EXPECT_EQ(created->GetSeats(), 10);
+    EXPECT_EQ(created->GetId(), 4);
+    EXPECT_EQ(doc->NextFreeHallNumber(), 5);
+    doc->Tables()[0]->SetHallNumber(5);
+    EXPECT_EQ(doc->NextFreeHallNumber(), 0);
+
+    int id = -1;
+    QString name;
+    EXPECT_TRUE(doc->FindTableByHallNumber(0, &id, &name));
+    EXPECT_FALSE(doc->FindTableByHallNumber(4, &id, &name));
+    EXPECT_EQ(id, 3);
+    EXPECT_EQ(name, "d");
+    EXPECT_TRUE(doc->FindTableByHallNumber(7));
+    EXPECT_FALSE(doc->IsTableNameFree("b"));
+    EXPECT_TRUE(doc->IsTableNameFree("B"));
+}
+
+TEST_F(DocumentTest, TheSeatCheckAsksAboutRestrictionsWithTheExactText)
+{
+    auto doc = Open();
+    CGuest* dana = doc->AddGuest("Dana", "Levi", nullptr);
+    CGuest* ron = doc->AddGuest("Ron", "Cohen", nullptr);
+    ron->SetTableIndex(1);
+    dana->AddRestriction("Ron Cohen", false);
+
+    m_messages.Answer({MSG_RESULT_NO});
+    EXPECT_FALSE(doc->CanSeatGuest(*dana, 1));
+    ASSERT_EQ(m_messages.ShownMessages().size(), 1);
+    const auto& shown = m_messages.ShownMessages()[0];
+    EXPECT_EQ(shown.text, QString("המוזמנים 'Dana Levi' לא יכולים לשבת\r\nעם המוזמנים 'Ron Cohen'.\r\n"
+                                  "האם להעבירם בכל זאת?\r\n\r\nניתן לשנות הגדרות אילו ב\"פרטים נוספים\" של מוזמן זה."));
+    EXPECT_EQ(shown.caption, QString("בעיה בהושבת המוזמן"));
+    EXPECT_EQ(shown.buttons, MSG_YES_NO);
+
+    m_messages.Answer({MSG_RESULT_YES});
+    EXPECT_TRUE(doc->CanSeatGuest(*dana, 1));
+    // Only the moving guest's own list counts.
+    m_messages.Forget();
+    EXPECT_TRUE(doc->CanSeatGuest(*ron, 1));
+    EXPECT_TRUE(m_messages.ShownMessages().isEmpty());
+}
+
+TEST_F(DocumentTest, TheSeatCheckOffersToEnlargeAFullTable)
+{
+    auto doc = Open();
+    CTable* table = doc->Tables()[1];
+    table->SetSeats(8);
+    CGuest* seated = doc->AddGuest("Six", "People", nullptr);
+    seated->SetComing(6);
+    seated->SetTableIndex(1);
+    CGuest* family = doc->AddGuest("Four", "People", nullptr);
+    family->SetComing(4);
+    int hints = 0;
+    QObject::connect(doc.get(), &CNewZelDoc::Hint, [&hints](QObject*, int hint, CHintObject*) {
+        hints += hint == HINT_TABLE_CHANGED;
+    });
+
+    m_messages.Answer({MSG_RESULT_CANCEL});
+    EXPECT_FALSE(doc->CanSeatGuest(*family, 1));
+    EXPECT_EQ(table->GetSeats(), 8);
+    ASSERT_EQ(m_messages.ShownMessages().size(), 1);
+    EXPECT_EQ(m_messages.ShownMessages()[0].text,
+              QString("מספר המוזמנים בשולחן זה גדול ממספר המקומות בו\r\nהאם להגדיל את מספר המושבים בשולחן זה בהתאמה ?"));
+    EXPECT_EQ(m_messages.ShownMessages()[0].caption, QString("מספר מוזמנים גדול"));
+    EXPECT_EQ(m_messages.ShownMessages()[0].buttons, MSG_YES_NO_CANCEL);
+    EXPECT_EQ(hints, 0);
+
+    m_messages.Answer({MSG_RESULT_NO});
+    EXPECT_TRUE(doc->CanSeatGuest(*family, 1));
+    EXPECT_EQ(table->GetSeats(), 8);
+    m_messages.Answer({MSG_RESULT_YES});
+    EXPECT_TRUE(doc->CanSeatGuest(*family, 1));
+    EXPECT_EQ(table->GetSeats(), 10);
+    EXPECT_EQ(hints, 2);
+
+    // The unseated table grows without a question.
+    m_messages.Forget();
+    EXPECT_TRUE(doc->CanSeatGuest(*family, 0));
+    EXPECT_EQ(doc->Tables()[0]->GetSeats(), 4);
+    EXPECT_TRUE(m_messages.ShownMessages().isEmpty());
+}
+
+TEST_F(DocumentTest, ClosingWritesTheActiveEventAndTheUniqueIdCounter)
+{
+    {
+        auto doc = Open();
+        doc->AddGuest("a", "b", nullptr);
+        EXPECT_GT(CGuest::UniqueIdCounter(), 1000);
+    }
+    EXPECT_EQ(TestFiles::Read(m_home.DataFolder() + "/events.ini"), "[Events]\r\nActive=DB\r\n");
+    const int counter = CIniFile::ReadProfileInt(EventFile("Settings.ini"), "GenSettings", "lastGuestUniqueId", 0);
+    EXPECT_EQ(counter, CGuest::UniqueIdCounter());
+}
+
+}
