@@ -46,5 +46,7 @@ QString CCliOptions::Usage()
         "commands:\n"
         "  events [--json]        list the events of the data folder (* marks the active one)\n"
         "  info FOLDER [--json]   count the records of an event folder without writing anything\n"
-        "  resave FOLDER          load an event folder and write it back as WeddingData.xml\n");
+        "  resave FOLDER          load an event folder and write it back as WeddingData.xml\n"
+        "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
+        "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 #include "cli/EventCommands.h"
 #include "cli/EventsCommand.h"
+#include "cli/SmsSendCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
         result = RunInfo(options, out, err);
     else if (command == QLatin1String("resave"))
         result = RunResave(options, out, err);
+    else if (command == QLatin1String("sms-send"))
+        result = RunSmsSend(options.Arguments(), out, err);
     else
         err << "ravivaz-cli: unknown command \"" << command << "\"\n" << CCliOptions::Usage();
     out.flush();
