@@ -1,5 +1,6 @@
 #include "controls/GenericView.h"
 
+#include "data/HintObject.h"
 #include "data/NewZelDoc.h"
 
 CGenericView::CGenericView(CNewZelDoc& document, QWidget* parent)

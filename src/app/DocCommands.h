@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class CMainFrame;
+class CNewZelDoc;
+class IPlatform;
+class IUserMessages;
+
+// The document's menu commands that need the desktop or a dialog: save, the two mail commands,
+// the calculator and the settings dialog. They come after the active view in the routing.
+class CDocCommands
+{
+public:
+    CDocCommands(CNewZelDoc& document, IUserMessages& messages, IPlatform& platform, CMainFrame& frame);
+
+    bool Handles(int command) const;
+    void OnCommand(int command);
+
+    // The mail link of the guests' addresses, all or only those whose answer is not known; empty
+    // when no such guest has an address.
+    static QString MailLink(const CNewZelDoc& document, bool unconfirmedOnly);
+
+private:
+    void Mail(bool unconfirmedOnly);
+    void StartCalculator();
+    void EditApplicationSettings();
+
+    CNewZelDoc& m_document;
+    IUserMessages& m_messages;
+    IPlatform& m_platform;
+    CMainFrame& m_frame;
+};
