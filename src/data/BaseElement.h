@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FieldValue.h"
 #include "data/HintObject.h"
 
 #include <QByteArray>
@@ -79,11 +80,7 @@ protected:
     template <typename T, typename U>
     bool SetField(T& field, const U& value)
     {
-        if (field == value)
-            return false;
-        field = value;
-        m_modified = true;
-        return true;
+        return AssignField(field, value, m_modified);
     }
 
     bool m_modified = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/FieldValue.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -28,11 +30,7 @@ protected:
     template <typename T, typename U>
     bool SetField(T& field, const U& value)
     {
-        if (field == value)
-            return false;
-        field = value;
-        m_modified = true;
-        return true;
+        return AssignField(field, value, m_modified);
     }
 
     // Fills the map from "KeySettings" of the file, one pair per key in the given order.
