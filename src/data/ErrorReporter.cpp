@@ -26,14 +26,10 @@ void CErrorReporter::error(const xercesc::SAXParseException&)
 
 void CErrorReporter::fatalError(const xercesc::SAXParseException& exception)
 {
-    // One line for the first error: the parser goes on and may report many more.
-    if (!m_parser.HasFatalError()) {
-        qCWarning(lcXmlErrors).noquote()
-            << QStringLiteral("fatalError: line %1, column %2: %3")
-                   .arg(exception.getLineNumber())
-                   .arg(exception.getColumnNumber())
-                   .arg(QString::fromUtf16(exception.getMessage()));
-    }
+    qCWarning(lcXmlErrors).noquote() << QStringLiteral("fatalError: line %1, column %2: %3")
+                                            .arg(exception.getLineNumber())
+                                            .arg(exception.getColumnNumber())
+                                            .arg(QString::fromUtf16(exception.getMessage()));
     m_parser.SetFatalError();
 }
 

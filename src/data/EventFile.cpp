@@ -1,5 +1,6 @@
 #include "data/EventFile.h"
 
+#include "data/AtomicFile.h"
 #include "data/Category.h"
 #include "data/EventRecords.h"
 #include "data/Expence.h"
@@ -10,8 +11,6 @@
 #include "data/Shape.h"
 #include "data/Table.h"
 #include "data/XmlText.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -63,13 +62,5 @@ QByteArray CEventFile::Build(const CEventRecords& records)
 
 bool CEventFile::Write(const QString& path, const CEventRecords& records)
 {
-    const QByteArray bytes = Build(records);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::Write(path, Build(records));
 }

@@ -1,9 +1,9 @@
 #include "data/IniFile.h"
 
+#include "data/AtomicFile.h"
 #include "data/Cp1255.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -174,7 +174,7 @@ int CIniFile::GetInt(const QString& section, const QString& key, int def) const
     quint32 result = 0; // wraps like the platform's unsigned conversion
     for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i)
         result = result * 10u + quint32(value[i] - '0');
-    return negative ? -int(result) : int(result);
+    return negative ? int(-qint64(result)) : int(result);
 }
 
 bool CIniFile::HasKey(const QString& section, const QString& key) const
@@ -312,14 +312,7 @@ bool CIniFile::SaveAs(const QString& path) const
         for (const Line& line : section->lines)
             append(line);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::Write(path, bytes);
 }
 
 QString CIniFile::ReadProfileString(const QString& path, const QString& section, const QString& key,

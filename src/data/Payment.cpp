@@ -49,4 +49,5 @@ void CPayment::WriteXml(QByteArray& buffer) const
     XmlText::AppendRaw(buffer, "pDate", m_date.ToText().toUtf8());
     XmlText::AppendText(buffer, "pInfo", m_info);
     XmlText::AppendEnd(buffer, "Payment");
+    buffer += "\r\n";
 }

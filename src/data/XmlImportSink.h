@@ -13,7 +13,7 @@ public:
     // At the guest's start tag: the sink owns the guest from here on and keeps it at least until
     // GuestComplete, while the reader fills in its fields.
     virtual void TakeNewGuest(CGuest* guest) = 0;
-    // At the group's start tag: the sink owns the group and keeps it until the file is read.
+    // At the group's start tag: the sink owns the group and keeps it at least until its end tag.
     virtual void TakeNewGroup(CGroup* group) = 0;
     // At the guest's end tag, with every field read and its flags cleared; the reader does not
     // touch the guest after this call, so the sink may delete it here.

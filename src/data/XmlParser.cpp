@@ -17,8 +17,9 @@
 #include <QRegularExpression>
 
 #include <xercesc/framework/MemBufInputSource.hpp>
-#include <xercesc/framework/XMLPScanToken.hpp>
 #include <xercesc/parsers/SAXParser.hpp>
+#include <xercesc/sax/InputSource.hpp>
+#include <xercesc/util/BinInputStream.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/SecurityManager.hpp>
@@ -29,8 +30,6 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
-#include <string_view>
-#include <unordered_map>
 
 using Element = CXmlParser::Element;
 
@@ -141,8 +140,6 @@ Q_LOGGING_CATEGORY(lcXml, "WEDDING - CXmlParser")
 // The data file nests five deep; a file nesting deeper than this is no data file, and the parser's
 // memory grows with every open element.
 constexpr int kMaxDepth = 256;
-// The parser goes on after a fatal error; a file that keeps producing them is given up.
-constexpr int kMaxFatalErrors = 100;
 // Far above any event; a larger file is not read into memory at all.
 constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
 
@@ -183,108 +180,167 @@ Element RecordOf(Element field)
     return Element::None;
 }
 
-// Element names are ASCII; the lookup lower-cases into a small buffer, so no text is allocated.
-constexpr int kMaxNameLength = 31;
+struct ElementName
+{
+    const char* name;
+    Element element;
+};
+
+// Lower-case names: element names match without regard to case.
+constexpr ElementName kElementNames[] = {
+    {"guest", Element::Guest},
+    {"expence", Element::Expence},
+    {"payment", Element::Payment},
+    {"table", Element::Table},
+    {"group", Element::Group},
+    {"meeting", Element::Meeting},
+    {"category", Element::Category},
+    {"offer", Element::Offer},
+    {"shape", Element::Shape},
+    {"uniqueid", Element::UniqueId},
+    {"info", Element::Info},
+    {"tableorder", Element::TableOrder},
+    {"numofkids", Element::NumOfKids},
+    {"kidseat", Element::KidSeat},
+    {"coming", Element::Coming},
+    {"invited", Element::Invited},
+    {"invnumber", Element::InvNumber},
+    {"invsent", Element::InvSent},
+    {"approvestat", Element::ApproveStat},
+    {"dollarsgift", Element::DollarsGift},
+    {"sekelsgift", Element::SekelsGift},
+    {"giftinfo", Element::GiftInfo},
+    {"gift", Element::Gift},
+    {"address", Element::Address},
+    {"gphone", Element::GPhone},
+    {"mophone", Element::MoPhone},
+    {"smscount", Element::SmsCount},
+    {"ggroup", Element::GGroup},
+    {"grelation", Element::GRelation},
+    {"familyname", Element::FamilyName},
+    {"gsname", Element::GsName},
+    {"email", Element::EMail},
+    {"transportation", Element::Transportation},
+    {"restricted", Element::Restricted},
+    {"thatcame", Element::ThatCame},
+    {"expname", Element::ExpName},
+    {"expinfo", Element::ExpInfo},
+    {"expdollar", Element::ExpDollar},
+    {"expshekel", Element::ExpShekel},
+    {"exppayer", Element::ExpPayer},
+    {"exppaid", Element::ExpPaid},
+    {"expcat", Element::ExpCat},
+    {"pdollar", Element::PDollar},
+    {"pshekel", Element::PShekel},
+    {"ppaid", Element::PPaid},
+    {"pdate", Element::PDate},
+    {"pinfo", Element::PInfo},
+    {"tname", Element::TName},
+    {"tseats", Element::TSeats},
+    {"tnumhall", Element::TNumHall},
+    {"tclass", Element::TClass},
+    {"tcordx", Element::TCordX},
+    {"tcordy", Element::TCordY},
+    {"twidth", Element::TWidth},
+    {"theight", Element::THeight},
+    {"tcolor", Element::TColor},
+    {"tdstyle", Element::TdStyle},
+    {"grname", Element::GrName},
+    {"mname", Element::MName},
+    {"minfo", Element::MInfo},
+    {"mcontactjob", Element::MContactJob},
+    {"mcontactadd", Element::MContactAdd},
+    {"mcontactphone", Element::MContactPhone},
+    {"mcontactname", Element::MContactName},
+    {"myear", Element::MYear},
+    {"mmonth", Element::MMonth},
+    {"mday", Element::MDay},
+    {"cname", Element::CName},
+    {"oname", Element::OName},
+    {"oinfo", Element::OInfo},
+    {"oshekel", Element::OShekel},
+    {"ocategory", Element::OCategory},
+    {"oinoffer1", Element::OInOffer1},
+    {"oinoffer2", Element::OInOffer2},
+    {"oinoffer3", Element::OInOffer3},
+    {"oguestforoffer", Element::OGuestForOffer},
+    {"oisperguest", Element::OIsPerGuest},
+    {"stype", Element::SType},
+    {"spname", Element::SpName},
+    {"scolor", Element::SColor},
+    {"sclass", Element::SClass},
+    {"slocx", Element::SLocX},
+    {"slocy", Element::SLocY},
+    {"ssizex", Element::SSizeX},
+    {"ssizey", Element::SSizeY},
+};
+
+// Every start and end tag is looked up, so the lookup allocates nothing: the name is lower-cased
+// into a small buffer while its hash is taken, and found in an open-addressing table (the
+// multiplier spreads the known names over the table without collisions).
+class ElementTable
+{
+public:
+    ElementTable()
+    {
+        for (const ElementName& entry : kElementNames) {
+            const int length = int(std::strlen(entry.name));
+            quint32 slot = Hash(entry.name, length) & kMask;
+            while (m_slots[slot].name)
+                slot = (slot + 1) & kMask;
+            m_slots[slot] = {entry.name, length, entry.element};
+        }
+    }
+
+    Element Find(const XMLCh* name) const
+    {
+        char lower[kMaxNameLength];
+        int length = 0;
+        quint32 hash = 0;
+        for (; name[length]; ++length) {
+            const XMLCh c = name[length];
+            if (length == kMaxNameLength || c >= 0x80)
+                return Element::None;
+            lower[length] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+            hash = hash * kMultiplier + quint32(uchar(lower[length]));
+        }
+        for (quint32 slot = Mix(hash) & kMask;; slot = (slot + 1) & kMask) {
+            const Slot& candidate = m_slots[slot];
+            if (!candidate.name)
+                return Element::None;
+            if (candidate.length == length && std::memcmp(candidate.name, lower, size_t(length)) == 0)
+                return candidate.element;
+        }
+    }
+
+private:
+    static constexpr int kMaxNameLength = 31;
+    static constexpr quint32 kMultiplier = 1091;
+    static constexpr quint32 kMask = 511;
+
+    struct Slot
+    {
+        const char* name = nullptr;
+        int length = 0;
+        Element element = Element::None;
+    };
+
+    static quint32 Mix(quint32 hash) { return hash ^ (hash >> 16); }
+    static quint32 Hash(const char* name, int length)
+    {
+        quint32 hash = 0;
+        for (int i = 0; i < length; ++i)
+            hash = hash * kMultiplier + quint32(uchar(name[i]));
+        return Mix(hash);
+    }
+
+    Slot m_slots[kMask + 1];
+};
 
 Element Lookup(const XMLCh* name)
 {
-    static const std::unordered_map<std::string_view, Element> names = {
-        {"guest", Element::Guest},
-        {"expence", Element::Expence},
-        {"payment", Element::Payment},
-        {"table", Element::Table},
-        {"group", Element::Group},
-        {"meeting", Element::Meeting},
-        {"category", Element::Category},
-        {"offer", Element::Offer},
-        {"shape", Element::Shape},
-        {"uniqueid", Element::UniqueId},
-        {"info", Element::Info},
-        {"tableorder", Element::TableOrder},
-        {"numofkids", Element::NumOfKids},
-        {"kidseat", Element::KidSeat},
-        {"coming", Element::Coming},
-        {"invited", Element::Invited},
-        {"invnumber", Element::InvNumber},
-        {"invsent", Element::InvSent},
-        {"approvestat", Element::ApproveStat},
-        {"dollarsgift", Element::DollarsGift},
-        {"sekelsgift", Element::SekelsGift},
-        {"giftinfo", Element::GiftInfo},
-        {"gift", Element::Gift},
-        {"address", Element::Address},
-        {"gphone", Element::GPhone},
-        {"mophone", Element::MoPhone},
-        {"smscount", Element::SmsCount},
-        {"ggroup", Element::GGroup},
-        {"grelation", Element::GRelation},
-        {"familyname", Element::FamilyName},
-        {"gsname", Element::GsName},
-        {"email", Element::EMail},
-        {"transportation", Element::Transportation},
-        {"restricted", Element::Restricted},
-        {"thatcame", Element::ThatCame},
-        {"expname", Element::ExpName},
-        {"expinfo", Element::ExpInfo},
-        {"expdollar", Element::ExpDollar},
-        {"expshekel", Element::ExpShekel},
-        {"exppayer", Element::ExpPayer},
-        {"exppaid", Element::ExpPaid},
-        {"expcat", Element::ExpCat},
-        {"pdollar", Element::PDollar},
-        {"pshekel", Element::PShekel},
-        {"ppaid", Element::PPaid},
-        {"pdate", Element::PDate},
-        {"pinfo", Element::PInfo},
-        {"tname", Element::TName},
-        {"tseats", Element::TSeats},
-        {"tnumhall", Element::TNumHall},
-        {"tclass", Element::TClass},
-        {"tcordx", Element::TCordX},
-        {"tcordy", Element::TCordY},
-        {"twidth", Element::TWidth},
-        {"theight", Element::THeight},
-        {"tcolor", Element::TColor},
-        {"tdstyle", Element::TdStyle},
-        {"grname", Element::GrName},
-        {"mname", Element::MName},
-        {"minfo", Element::MInfo},
-        {"mcontactjob", Element::MContactJob},
-        {"mcontactadd", Element::MContactAdd},
-        {"mcontactphone", Element::MContactPhone},
-        {"mcontactname", Element::MContactName},
-        {"myear", Element::MYear},
-        {"mmonth", Element::MMonth},
-        {"mday", Element::MDay},
-        {"cname", Element::CName},
-        {"oname", Element::OName},
-        {"oinfo", Element::OInfo},
-        {"oshekel", Element::OShekel},
-        {"ocategory", Element::OCategory},
-        {"oinoffer1", Element::OInOffer1},
-        {"oinoffer2", Element::OInOffer2},
-        {"oinoffer3", Element::OInOffer3},
-        {"oguestforoffer", Element::OGuestForOffer},
-        {"oisperguest", Element::OIsPerGuest},
-        {"stype", Element::SType},
-        {"spname", Element::SpName},
-        {"scolor", Element::SColor},
-        {"sclass", Element::SClass},
-        {"slocx", Element::SLocX},
-        {"slocy", Element::SLocY},
-        {"ssizex", Element::SSizeX},
-        {"ssizey", Element::SSizeY},
-    };
-    char lower[kMaxNameLength];
-    int length = 0;
-    for (; name[length]; ++length) {
-        const XMLCh c = name[length];
-        if (length == kMaxNameLength || c >= 0x80)
-            return Element::None;
-        lower[length] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-    }
-    const auto found = names.find(std::string_view(lower, size_t(length)));
-    return found == names.end() ? Element::None : found->second;
+    static const ElementTable table;
+    return table.Find(name);
 }
 
 bool IsAsciiDigit(char16_t c)
@@ -330,16 +386,22 @@ float LeadingFloat(QStringView text)
     return float(value);
 }
 
-// The reader of the XML parser delivers every line break as "\n"; the records keep "\r\n".
+// The XML parser delivers every line break as "\n"; the records keep "\r\n".
 QString WithCrLf(QStringView text)
 {
+    qsizetype lineFeed = text.indexOf(u'\n');
+    if (lineFeed < 0)
+        return text.toString();
     QString result;
     result.reserve(text.size() + text.count(u'\n'));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
+    qsizetype from = 0;
+    for (; lineFeed >= 0; lineFeed = text.indexOf(u'\n', lineFeed + 1)) {
+        result += text.sliced(from, lineFeed - from);
+        if (lineFeed == 0 || text[lineFeed - 1] != u'\r')
             result += u'\r';
-        result += text[i];
+        from = lineFeed;
     }
+    result += text.sliced(from);
     return result;
 }
 
@@ -410,6 +472,54 @@ bool IsUtf8Document(const QByteArray& data)
     return encoding.match(declaration).hasMatch();
 }
 
+// The file's bytes in memory, cut off as soon as the reader gives up: the parser then reads what it
+// has buffered, meets the end of its input and stops with a fatal error.
+class CutOffStream : public xercesc::BinInputStream
+{
+public:
+    CutOffStream(const char* bytes, XMLSize_t size, const bool& cutOff)
+        : m_bytes(reinterpret_cast<const XMLByte*>(bytes))
+        , m_size(size)
+        , m_cutOff(cutOff)
+    {
+    }
+    XMLFilePos curPos() const override { return m_position; }
+    XMLSize_t readBytes(XMLByte* const toFill, const XMLSize_t maxToRead) override
+    {
+        if (m_cutOff)
+            return 0;
+        const XMLSize_t count = qMin(maxToRead, m_size - m_position);
+        std::memcpy(toFill, m_bytes + m_position, count);
+        m_position += count;
+        return count;
+    }
+    const XMLCh* getContentType() const override { return nullptr; }
+
+private:
+    const XMLByte* m_bytes;
+    XMLSize_t m_size;
+    XMLSize_t m_position = 0;
+    const bool& m_cutOff;
+};
+
+class CutOffSource : public xercesc::InputSource
+{
+public:
+    CutOffSource(const char* bytes, XMLSize_t size, const bool& cutOff)
+        : xercesc::InputSource("WeddingData.xml")
+        , m_bytes(bytes)
+        , m_size(size)
+        , m_cutOff(cutOff)
+    {
+    }
+    xercesc::BinInputStream* makeStream() const override { return new CutOffStream(m_bytes, m_size, m_cutOff); }
+
+private:
+    const char* m_bytes;
+    XMLSize_t m_size;
+    const bool& m_cutOff;
+};
+
 }
 
 CXmlParser::CXmlParser(CEventRecords& records, CSettings* settings, IRecordOwner* owner)
@@ -467,9 +577,8 @@ void CXmlParser::Begin(IXmlImportSink* sink)
 {
     m_sink = sink;
     m_fatalError = false;
-    m_fatalErrors = 0;
     m_abort = false;
-    m_depth = 0;
+    m_open.clear();
     m_guest = nullptr;
     m_expense = nullptr;
     m_payment = nullptr;
@@ -490,7 +599,9 @@ void CXmlParser::Run(const char* bytes, qsizetype length)
     parser.setDoNamespaces(false);
     parser.setDoSchema(false);
     parser.setValidationSchemaFullChecking(false);
-    parser.setExitOnFirstFatalError(false);
+    // Past a fatal error the structure of the file is lost: what follows would land in the wrong
+    // records, and a file built to fail (an entity bomb) would keep the parser busy for good.
+    parser.setExitOnFirstFatalError(true);
     parser.setLoadExternalDTD(false);
     parser.setDisableDefaultEntityResolution(true);
     // Limits the expansion of entities defined inside the file.
@@ -501,16 +612,9 @@ void CXmlParser::Run(const char* bytes, qsizetype length)
     parser.setErrorHandler(&reporter);
     parser.setEntityResolver(this);
 
-    xercesc::MemBufInputSource source(reinterpret_cast<const XMLByte*>(bytes), XMLSize_t(length),
-                                      "WeddingData.xml");
-    // Read token by token, so that a file that keeps failing can be given up.
-    xercesc::XMLPScanToken token;
+    const CutOffSource source(bytes, XMLSize_t(length), m_abort);
     try {
-        bool more = parser.parseFirst(source, token);
-        while (more && !m_abort)
-            more = parser.parseNext(token);
-        if (more)
-            parser.parseReset(token);
+        parser.parse(source);
     } catch (const xercesc::XMLException&) {
         SetFatalError();
     } catch (const xercesc::SAXException&) {
@@ -523,14 +627,11 @@ void CXmlParser::Run(const char* bytes, qsizetype length)
 void CXmlParser::SetFatalError()
 {
     m_fatalError = true;
-    if (++m_fatalErrors >= kMaxFatalErrors)
-        m_abort = true;
 }
 
 void CXmlParser::ResetErrors()
 {
     m_fatalError = false;
-    m_fatalErrors = 0;
 }
 
 xercesc::InputSource* CXmlParser::resolveEntity(const XMLCh* const, const XMLCh* const)
@@ -543,13 +644,14 @@ void CXmlParser::startElement(const XMLCh* const name, xercesc::AttributeList& a
 {
     if (m_abort)
         return;
-    if (++m_depth > kMaxDepth) {
+    if (m_open.size() >= size_t(kMaxDepth)) {
         qCWarning(lcXml) << "startElement: elements nested too deep";
         SetFatalError();
         m_abort = true;
         return;
     }
     const Element element = Lookup(name);
+    m_open.push_back(element);
     if (element == Element::None)
         return;
     if (IsRecord(element)) {
@@ -560,12 +662,13 @@ void CXmlParser::startElement(const XMLCh* const name, xercesc::AttributeList& a
     m_text.clear();
 }
 
-void CXmlParser::endElement(const XMLCh* const name)
+// The parser stops at the first fatal error, so every end tag closes the element opened last.
+void CXmlParser::endElement(const XMLCh* const)
 {
-    if (m_abort)
+    if (m_abort || m_open.empty())
         return;
-    --m_depth;
-    const Element element = Lookup(name);
+    const Element element = m_open.back();
+    m_open.pop_back();
     if (element == Element::None)
         return;
     if (IsRecord(element)) {

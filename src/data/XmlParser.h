@@ -9,6 +9,7 @@
 #include <xercesc/sax/HandlerBase.hpp>
 
 #include <string>
+#include <vector>
 
 class CCategory;
 class CEventRecords;
@@ -47,7 +48,6 @@ public:
     // The error reporter's side: a fatal error marks the read as failed.
     void SetFatalError();
     void ResetErrors();
-    bool HasFatalError() const { return m_fatalError; }
 
     void startElement(const XMLCh* const name, xercesc::AttributeList& attributes) override;
     void endElement(const XMLCh* const name) override;
@@ -92,10 +92,10 @@ private:
     bool m_initialized = false;
 
     bool m_fatalError = false;
-    int m_fatalErrors = 0;
-    // Set when the read is given up: too deep a nesting or too many errors.
+    // Set when the read is given up for elements nested too deep; the input ends there.
     bool m_abort = false;
-    int m_depth = 0;
+    // The elements open at the moment, known ones by their name.
+    std::vector<Element> m_open;
 
     CGuest* m_guest = nullptr;
     CExpence* m_expense = nullptr;

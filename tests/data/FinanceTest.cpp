@@ -226,9 +226,9 @@ TEST(Expence, WriteXmlBytes)
     const QByteArray payments =
         "<Payments>\r\n"
         "<Payment>\r\n<pDollar>0</pDollar>\r\n<pShekel>1000</pShekel>\r\n<pPaid>1</pPaid>\r\n"
-        "<pDate>05.03.2004</pDate>\r\n<pInfo><![CDATA[מקדמה]]></pInfo>\r\n</Payment>\r\n"
+        "<pDate>05.03.2004</pDate>\r\n<pInfo><![CDATA[מקדמה]]></pInfo>\r\n</Payment>\r\n\r\n"
         "<Payment>\r\n<pDollar>100</pDollar>\r\n<pShekel>1500</pShekel>\r\n<pPaid>1</pPaid>\r\n"
-        "<pDate>0.0.00</pDate>\r\n<pInfo><![CDATA[]]></pInfo>\r\n</Payment>\r\n"
+        "<pDate>0.0.00</pDate>\r\n<pInfo><![CDATA[]]></pInfo>\r\n</Payment>\r\n\r\n"
         "</Payments>\r\n";
     QByteArray xml;
     EXPECT_TRUE(expense.WriteXml(xml));
