@@ -4,16 +4,19 @@
 
 #include "data/Category.h"
 #include "data/Circle.h"
+#include "data/DataLocation.h"
 #include "data/EventFile.h"
 #include "data/EventRecords.h"
 #include "data/Expence.h"
 #include "data/Group.h"
 #include "data/Guest.h"
 #include "data/Meeting.h"
+#include "data/NewZelDoc.h"
 #include "data/Offer.h"
 #include "data/Table.h"
 #include "data/XmlParser.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -25,6 +28,7 @@
 
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace {
@@ -134,7 +138,10 @@ struct Event
         AddGuests(records);
         AddOtherRecords(records);
         bytes = CEventFile::Build(records);
-        path = dir.filePath(QStringLiteral("WeddingData.xml"));
+        // An event folder of a data folder, so that the document can load it too.
+        dataFolder = dir.filePath(QStringLiteral("Data"));
+        QDir().mkpath(dataFolder + QStringLiteral("/DB"));
+        path = dataFolder + QStringLiteral("/DB/WeddingData.xml");
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -143,6 +150,7 @@ struct Event
     QTemporaryDir dir;
     CEventRecords records;
     QByteArray bytes;
+    QString dataFolder;
     QString path;
 };
 
@@ -214,6 +222,46 @@ void BM_PlainWrite(benchmark::State& state)
 }
 BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond);
 
+void BM_LoadThroughDocument(benchmark::State& state)
+{
+    Event& event = TheEvent();
+    CDataLocation location(event.dataFolder);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto document = std::make_unique<CNewZelDoc>(location, nullptr);
+        document->DiscardOnClose();
+        state.ResumeTiming();
+        document->LoadEvent();
+        state.PauseTiming();
+        if (document->GuestCount() != kGuests || document->IsModified())
+            state.SkipWithError("the event did not load through the document");
+        document.reset();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * event.bytes.size());
+}
+BENCHMARK(BM_LoadThroughDocument)->Unit(benchmark::kMillisecond);
+
+void BM_SaveThroughDocument(benchmark::State& state)
+{
+    Event& event = TheEvent();
+    QTemporaryDir scratch;
+    const QString folder = scratch.filePath(QStringLiteral("Data/DB"));
+    QDir().mkpath(folder);
+    QFile::copy(event.path, folder + QStringLiteral("/WeddingData.xml"));
+    CDataLocation location(scratch.filePath(QStringLiteral("Data")));
+    CNewZelDoc document(location, nullptr);
+    document.DiscardOnClose();
+    document.LoadEvent();
+    for (auto _ : state) {
+        document.SetModified();
+        if (!document.SaveEvent())
+            state.SkipWithError("the event was not saved");
+    }
+    state.SetBytesProcessed(state.iterations() * event.bytes.size());
+}
+BENCHMARK(BM_SaveThroughDocument)->Unit(benchmark::kMillisecond);
+
 struct Comparison
 {
     const char* title;
@@ -224,6 +272,8 @@ struct Comparison
 const Comparison kComparisons[] = {
     {"parse through CXmlParser / bare SAX parse", "BM_ParseEventFile", "BM_BareSaxParse"},
     {"CEventFile::Write / one plain write", "BM_WriteEventFile", "BM_PlainWrite"},
+    {"load through the document / bare SAX parse", "BM_LoadThroughDocument", "BM_BareSaxParse"},
+    {"save through the document / one plain write", "BM_SaveThroughDocument", "BM_PlainWrite"},
 };
 
 // Keeps the real time per iteration of every run, in milliseconds, besides the usual table.
