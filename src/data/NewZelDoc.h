@@ -127,11 +127,6 @@ signals:
 private:
     void ClearEvent();
     bool LoadOlderIniFiles();
-    void AddExampleData();
-    void AddExampleCategoriesAndOffers();
-    void AddExampleExpenses();
-    void AddExampleTables();
-    void AddExampleMeeting();
     void KeepDamagedFile();
     void SaveSettingsAndCheckpoint();
     QString FilePath(int code) const;
