@@ -1,10 +1,16 @@
 #include "app/PageViews.h"
 
 #include "controls/GenericView.h"
+#include "guests/GuestsView.h"
+#include "seating/TablesView.h"
 
 CGenericView* CreatePageView(int position, CNewZelDoc& document, QWidget* parent)
 {
     switch (position) {
+    case CGuestsView::kPosition:
+        return new CGuestsView(document, parent);
+    case CTablesView::kPosition:
+        return new CTablesView(document, parent);
     default:
         return new CGenericView(document, parent);
     }

@@ -1,0 +1,34 @@
+#include "controls/DialogHelpers.h"
+
+#include "controls/UserQuestion.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace DialogHelpers {
+
+QDialogButtonBox* OkCancel(QDialog* dialog, const QString& okText, const QString& cancelText)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(okText);
+    buttons->button(QDialogButtonBox::Cancel)->setText(cancelText);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max)
+{
+    const int value = field->value();
+    if (value >= min && value <= max)
+        return true;
+    UserQuestion::Ask(messages, QStringLiteral("יש להקליד מספר שלם בין %d ל-%d."), QStringLiteral("ערך לא חוקי"), MSG_OK,
+                      {QString::number(min), QString::number(max)});
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
+
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class IUserMessages;
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+
+// "פרטי השולחן": the name, seats and place in the hall of a new or an existing table, with the
+// names of the groups to borrow a name from.
+class CTableDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    struct Values
+    {
+        QString name;
+        int seats = 10;
+        int hallNumber = 1;
+    };
+
+    // tableNumber is the edited table's number, or -1 for a new table.
+    CTableDlg(const QStringList& groups, const Values& values, int tableNumber, IUserMessages* messages,
+              QWidget* parent = nullptr);
+
+    // The values entered; an empty name reads as "לא משויך".
+    Values GetValues() const;
+    static QString DefaultName();
+
+    QLineEdit* NameField() const { return m_name; }
+    QSpinBox* SeatsField() const { return m_seats; }
+    QSpinBox* HallField() const { return m_hall; }
+    QListWidget* GroupList() const { return m_groups; }
+
+public slots:
+    void accept() override;
+
+private:
+    IUserMessages* m_messages;
+    int m_maxSeats;
+    QLineEdit* m_name;
+    QSpinBox* m_seats;
+    QSpinBox* m_hall;
+    QListWidget* m_groups;
+};
