@@ -19,6 +19,12 @@ void CBaseElement::SetId(int id)
     SetField(m_id, id);
 }
 
+void CBaseElement::FormatSection(const QString& prefix)
+{
+    m_section = prefix + QString::number(m_id);
+    m_modified = true;
+}
+
 bool CBaseElement::WriteXml(QByteArray&) const
 {
     return true;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "data/DataLocation.h"
 #include "data/FieldValue.h"
 #include "data/HintObject.h"
+#include "data/IdCounter.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,7 +12,6 @@
 #include <memory>
 
 class CIniFile;
-class CDataLocation;
 
 // The base of every record kept in the event data file (guest, group, table, expense, offer,
 // category, meeting): the modified and new flags, name, notes, the per-kind id, the program-wide
@@ -27,7 +28,7 @@ public:
     virtual int GetId() const { return m_id; }
     // Formats the section name from the kind's prefix and the id.
     virtual void MakeSection() = 0;
-    // The file code of the kind's older INI file.
+    // The file code (EventFileCode) of the kind's older INI file.
     virtual int FileCode() const = 0;
     // Reads the record from a section of the kind's older INI file (loaded once by the caller);
     // false when the section holds no record.
@@ -58,11 +59,15 @@ public:
     static int LastSerial();
 
 protected:
+    // The section name prefix + id; the record is then modified.
+    void FormatSection(const QString& prefix);
+
     // Reads the sections prefix0, prefix1, ... of an older per-record file up to the first one that
-    // holds no record, which gives its id back. make(index) constructs a record; read(index) runs
-    // after each record read.
-    template <typename T, typename Make, typename Read>
-    static QList<T*> LoadSections(const CIniFile& file, const QString& prefix, Make make, Read read)
+    // holds no record, which gives its id back. make(index) constructs a record (by default T's
+    // default constructor); read(index) runs after each record read.
+    template <typename T, typename Make = T* (*)(int), typename Read = void (*)(int)>
+    static QList<T*> LoadSections(const CIniFile& file, const QString& prefix,
+                                  Make make = [](int) -> T* { return new T; }, Read read = [](int) {})
     {
         QList<T*> records;
         for (int index = 0;; ++index) {

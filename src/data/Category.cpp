@@ -1,41 +1,16 @@
 #include "data/Category.h"
 
-#include "data/DataLocation.h"
 #include "data/IniFile.h"
 #include "data/XmlText.h"
 
-namespace {
-
-int g_lastId = -1;
-
-const QString kPrefix = QStringLiteral("Categories");
-
-}
-
 CCategory::CCategory()
 {
-    m_id = ++g_lastId;
+    m_id = s_ids.Take();
 }
 
 QList<CCategory*> CCategory::LoadAllIni(const CIniFile& file)
 {
-    return LoadSections<CCategory>(file, kPrefix, [](int) { return new CCategory; }, [](int) {});
-}
-
-void CCategory::MakeSection()
-{
-    m_section = kPrefix + QString::number(m_id);
-    m_modified = true;
-}
-
-int CCategory::FileCode() const
-{
-    return FC_CATEGORY;
-}
-
-void CCategory::ReleaseId()
-{
-    --g_lastId;
+    return LoadSections<CCategory>(file, kPrefix);
 }
 
 bool CCategory::LoadIni(const CIniFile& file, const QString& section)

@@ -1,14 +1,10 @@
 #include "data/Expence.h"
 
-#include "data/DataLocation.h"
 #include "data/IniFile.h"
 #include "data/XmlText.h"
 
 namespace {
 
-int g_lastId = -1;
-
-const QString kPrefix = QStringLiteral("Expences");
 // How the older file kept a line break inside a text.
 const QString kIniLineBreak = QStringLiteral("..........");
 
@@ -25,7 +21,7 @@ quint16 ReadDatePart(const CIniFile& file, const QString& section, const QString
 }
 
 CExpence::CExpence()
-    : CExpence(++g_lastId)
+    : CExpence(s_ids.Take())
 {
 }
 
@@ -36,30 +32,9 @@ CExpence::CExpence(int id)
 
 CExpence::~CExpence() = default;
 
-void CExpence::ResetIdCounter()
-{
-    g_lastId = -1;
-}
-
 QList<CExpence*> CExpence::LoadAllIni(const CIniFile& file)
 {
-    return LoadSections<CExpence>(file, kPrefix, [](int) { return new CExpence; }, [](int) {});
-}
-
-void CExpence::MakeSection()
-{
-    m_section = kPrefix + QString::number(m_id);
-    m_modified = true;
-}
-
-int CExpence::FileCode() const
-{
-    return FC_EXPENCES;
-}
-
-void CExpence::ReleaseId()
-{
-    --g_lastId;
+    return LoadSections<CExpence>(file, kPrefix);
 }
 
 void CExpence::TakeIniComments(const QString& comments)

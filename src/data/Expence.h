@@ -17,17 +17,17 @@ public:
     ~CExpence() override;
 
     // The counter is set back before an event is loaded, so the first expense read gets 0.
-    static void ResetIdCounter();
+    static void ResetIdCounter() { s_ids.Reset(); }
     // Every expense of an older Expences.ini; the caller owns them.
     static QList<CExpence*> LoadAllIni(const CIniFile& file);
 
-    void MakeSection() override;
-    int FileCode() const override;
+    void MakeSection() override { FormatSection(kPrefix); }
+    int FileCode() const override { return FC_EXPENCES; }
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
     // Clears the modified flags of the record, its payment part and every payment; isNew stays.
     void ClearFlags() override;
-    void ReleaseId() override;
+    void ReleaseId() override { s_ids.Release(); }
     bool IsModified() const override;
 
     // With exactly one payment, that payment gets the same amount.
@@ -58,6 +58,9 @@ protected:
     virtual void TakeIniComments(const QString& comments);
 
 private:
+    static inline const QString kPrefix = QStringLiteral("Expences");
+    static inline CIdCounter s_ids;
+
     QString m_payer;
     QString m_category;
     std::vector<std::unique_ptr<CPayment>> m_payments;

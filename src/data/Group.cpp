@@ -10,13 +10,7 @@
 CGroup::CGroup(IRecordOwner* owner)
     : m_owner(owner)
 {
-    m_id = ++s_idCounter;
-}
-
-void CGroup::MakeSection()
-{
-    m_section = QStringLiteral("Group%1").arg(m_id);
-    m_modified = true;
+    m_id = s_ids.Take();
 }
 
 bool CGroup::LoadIni(const CIniFile& file, const QString& section)
@@ -31,8 +25,7 @@ bool CGroup::LoadIni(const CIniFile& file, const QString& section)
 
 QList<CGroup*> CGroup::LoadAllIni(const CIniFile& file, IRecordOwner* owner)
 {
-    return LoadSections<CGroup>(
-        file, QStringLiteral("Group"), [owner](int) { return new CGroup(owner); }, [](int) {});
+    return LoadSections<CGroup>(file, kPrefix, [owner](int) { return new CGroup(owner); });
 }
 
 bool CGroup::WriteXml(QByteArray& buffer) const
@@ -43,9 +36,6 @@ bool CGroup::WriteXml(QByteArray& buffer) const
     buffer += "\r\n";
     return true;
 }
-
-
-
 
 bool CGroup::IsUsed() const
 {

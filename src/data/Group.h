@@ -12,16 +12,16 @@ class CGroup : public CBaseElement
 public:
     explicit CGroup(IRecordOwner* owner);
 
-    void MakeSection() override;
-    int FileCode() const override { return 3; }
+    void MakeSection() override { FormatSection(kPrefix); }
+    int FileCode() const override { return FC_GROUPS; }
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
-    void ReleaseId() override { --s_idCounter; }
+    void ReleaseId() override { s_ids.Release(); }
 
     // Every group of an older Groups.ini, read from Group0 on up to the first section without one.
     static QList<CGroup*> LoadAllIni(const CIniFile& file, IRecordOwner* owner);
-    static void ResetIdCounter() { s_idCounter = -1; }
-    static int IdCounter() { return s_idCounter; }
+    static void ResetIdCounter() { s_ids.Reset(); }
+    static int IdCounter() { return s_ids.Last(); }
 
     // Whether a guest of the owner belongs to this group (the names compared case-sensitively).
     bool IsUsed() const;
@@ -29,7 +29,8 @@ public:
     void CopyNameTo(CGroup& other) const;
 
 private:
-    static inline int s_idCounter = -1;
+    static inline const QString kPrefix = QStringLiteral("Group");
+    static inline CIdCounter s_ids;
 
     IRecordOwner* m_owner;
 };

@@ -30,17 +30,8 @@ CGuest::CGuest(CSettings* settings, IRecordOwner* owner)
     , m_textNo(StringTable::Get(59445))
     , m_textNoName(StringTable::Get(59805))
 {
-    m_id = ++s_idCounter;
+    m_id = s_ids.Take();
 }
-
-void CGuest::MakeSection()
-{
-    m_section = QStringLiteral("Guest%1").arg(m_id);
-    m_modified = true;
-}
-
-
-
 
 void CGuest::SetUniqueIdCounter(int value)
 {
@@ -137,7 +128,7 @@ QList<CGuest*> CGuest::LoadAllIni(const CIniFile& file, CSettings* settings, IRe
         shown = percent;
     };
     QList<CGuest*> guests = LoadSections<CGuest>(
-        file, QStringLiteral("Guest"), [&](int) { return new CGuest(settings, owner); },
+        file, kPrefix, [&](int) { return new CGuest(settings, owner); },
         [&](int index) { report(int(5 + 70 * (qint64(index) + 1) / count)); });
     report(75);
     return guests;

@@ -21,11 +21,11 @@ public:
     // restrictions stay one-sided and table changes notify nobody.
     CGuest(CSettings* settings, IRecordOwner* owner);
 
-    void MakeSection() override;
-    int FileCode() const override { return 0; }
+    void MakeSection() override { FormatSection(kPrefix); }
+    int FileCode() const override { return FC_GUESTS; }
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
-    void ReleaseId() override { --s_idCounter; }
+    void ReleaseId() override { s_ids.Release(); }
     // Renaming keeps the restriction lists of the guests this one names in step.
     bool SetName(const QString& name) override;
 
@@ -35,8 +35,8 @@ public:
                                      const std::function<void(int percent)>& progress = {});
 
     // The guest id counter: the next guest constructed takes the counter plus one.
-    static void ResetIdCounter() { s_idCounter = -1; }
-    static int IdCounter() { return s_idCounter; }
+    static void ResetIdCounter() { s_ids.Reset(); }
+    static int IdCounter() { return s_ids.Last(); }
     // The program-wide unique-id counter, kept in the event settings between runs.
     static void SetUniqueIdCounter(int value);
     static int UniqueIdCounter();
@@ -116,7 +116,8 @@ public:
     bool SetSmsCount(int smsCount) { return SetField(m_smsCount, qint16(smsCount)); }
 
 private:
-    static inline int s_idCounter = -1;
+    static inline const QString kPrefix = QStringLiteral("Guest");
+    static inline CIdCounter s_ids;
 
     // Stores a first or family name and carries the change of the full name to the named guests.
     bool Rename(QString& field, const QString& value);

@@ -1,6 +1,5 @@
 #include "data/Meeting.h"
 
-#include "data/DataLocation.h"
 #include "data/IniFile.h"
 #include "data/XmlText.h"
 
@@ -8,9 +7,6 @@
 
 namespace {
 
-int g_lastId = -1;
-
-const QString kPrefix = QStringLiteral("Meeting");
 // The sentinel that tells an absent Name from a stored one.
 const QString kNoName = QStringLiteral("empty");
 
@@ -24,38 +20,17 @@ QString ReadText(const CIniFile& file, const QString& section, const char* key, 
 CMeeting::CMeeting()
     : m_date(ShortDate::Today())
 {
-    m_id = ++g_lastId;
-}
-
-void CMeeting::ResetIdCounter()
-{
-    g_lastId = -1;
+    m_id = s_ids.Take();
 }
 
 QList<CMeeting*> CMeeting::LoadAllIni(const CIniFile& file)
 {
-    return LoadSections<CMeeting>(file, kPrefix, [](int) { return new CMeeting; }, [](int) {});
+    return LoadSections<CMeeting>(file, kPrefix);
 }
 
 bool CMeeting::IsEarlier(const CMeeting& a, const CMeeting& b)
 {
     return a.m_date < b.m_date;
-}
-
-void CMeeting::MakeSection()
-{
-    m_section = kPrefix + QString::number(m_id);
-    m_modified = true;
-}
-
-int CMeeting::FileCode() const
-{
-    return FC_MEETINGS;
-}
-
-void CMeeting::ReleaseId()
-{
-    --g_lastId;
 }
 
 bool CMeeting::LoadIni(const CIniFile& file, const QString& section)

@@ -19,7 +19,7 @@ public:
     CMeeting();
 
     // The counter is set back before an event is loaded, so the first meeting read gets 0.
-    static void ResetIdCounter();
+    static void ResetIdCounter() { s_ids.Reset(); }
     // Every meeting of an older Meetings.ini; the caller owns them.
     static QList<CMeeting*> LoadAllIni(const CIniFile& file);
     // True when a's date is before b's (year, then month, then day).
@@ -36,13 +36,13 @@ public:
                              [](const auto& a, const auto& b) { return IsEarlier(*b, *a); });
     }
 
-    void MakeSection() override;
-    int FileCode() const override;
+    void MakeSection() override { FormatSection(kPrefix); }
+    int FileCode() const override { return FC_MEETINGS; }
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
     // Also gives the notes "\r\n" line breaks where the data file's reader left a bare "\n".
     void ClearFlags() override;
-    void ReleaseId() override;
+    void ReleaseId() override { s_ids.Release(); }
 
     bool SetContactPhone(const QString& phone);
     const QString& GetContactPhone() const { return m_contactPhone; }
@@ -56,6 +56,9 @@ public:
     const ShortDate& GetDate() const { return m_date; }
 
 private:
+    static inline const QString kPrefix = QStringLiteral("Meeting");
+    static inline CIdCounter s_ids;
+
     QString m_contactPhone;
     QString m_contactJob;
     QString m_contactAddress;

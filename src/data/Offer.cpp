@@ -1,14 +1,10 @@
 #include "data/Offer.h"
 
-#include "data/DataLocation.h"
 #include "data/IniFile.h"
 #include "data/XmlText.h"
 
 namespace {
 
-int g_lastId = -1;
-
-const QString kPrefix = QStringLiteral("Offer");
 const QString kOlderPlanKey = QStringLiteral("IsInOffer");
 // The default that tells an absent IsInOffer from a stored one.
 const int kNoOlderPlan = 7;
@@ -34,29 +30,13 @@ void ReplaceOlderPlanKey(const QString& path, const QString& section, bool inPla
 }
 
 COffer::COffer()
-    : CExpence(++g_lastId)
+    : CExpence(s_ids.Take())
 {
 }
 
 QList<COffer*> COffer::LoadAllIni(const CIniFile& file)
 {
-    return LoadSections<COffer>(file, kPrefix, [](int) { return new COffer; }, [](int) {});
-}
-
-void COffer::MakeSection()
-{
-    m_section = kPrefix + QString::number(m_id);
-    m_modified = true;
-}
-
-int COffer::FileCode() const
-{
-    return FC_OFFERS;
-}
-
-void COffer::ReleaseId()
-{
-    --g_lastId;
+    return LoadSections<COffer>(file, kPrefix);
 }
 
 void COffer::TakeIniComments(const QString& comments)

@@ -15,11 +15,11 @@ public:
     // Every offer of an older Offers.ini; the caller owns them.
     static QList<COffer*> LoadAllIni(const CIniFile& file);
 
-    void MakeSection() override;
-    int FileCode() const override;
+    void MakeSection() override { FormatSection(kPrefix); }
+    int FileCode() const override { return FC_OFFERS; }
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
-    void ReleaseId() override;
+    void ReleaseId() override { s_ids.Release(); }
 
     // The shekel price; per guest, times the offer's own guest count, or times the given one when
     // the offer has none.
@@ -38,6 +38,9 @@ protected:
     void TakeIniComments(const QString& comments) override;
 
 private:
+    static inline const QString kPrefix = QStringLiteral("Offer");
+    static inline CIdCounter s_ids;
+
     bool m_inPlan[kPlanCount] = {false, false, false};
     bool m_isPerGuest = false;
     int m_guestsForOffer = 0;

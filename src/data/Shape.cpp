@@ -1,7 +1,6 @@
 #include "data/Shape.h"
 
 #include "data/Circle.h"
-#include "data/DataLocation.h"
 #include "data/IniFile.h"
 #include "data/Speaker.h"
 #include "data/Square.h"
@@ -16,10 +15,6 @@
 #include <memory>
 
 namespace {
-
-int g_idCounter = -1;
-
-const QString kPrefix = QStringLiteral("Shapes");
 
 // The numbers of the "Shapes<n>" sections, ascending: a shape deleted in an older version left a
 // gap in the numbering, so the file is not read up to its first missing section.
@@ -53,7 +48,7 @@ bool TakeOverGanFile(const QString& iniPath)
 
 CShape::CShape()
 {
-    m_id = ++g_idCounter;
+    m_id = s_ids.Take();
 }
 
 CShape* CShape::Create(int kind)
@@ -98,25 +93,14 @@ int CShape::FarEdge(int start, int size)
     return int(qBound(qint64(INT_MIN), qint64(start) + size, qint64(INT_MAX)));
 }
 
-void CShape::ResetIdCounter()
+CShape::Area CShape::ReadIniArea(const CIniFile& file, const QString& section)
 {
-    g_idCounter = -1;
-}
-
-int CShape::IdCounter()
-{
-    return g_idCounter;
-}
-
-void CShape::MakeSection()
-{
-    m_section = kPrefix + QString::number(m_id);
-    m_modified = true;
-}
-
-int CShape::FileCode() const
-{
-    return FC_GAN_ARRANGEMENT;
+    Area area;
+    area.left = file.GetInt(section, QStringLiteral("TableLocX"), 0);
+    area.top = file.GetInt(section, QStringLiteral("TableLocY"), 0);
+    area.right = FarEdge(area.left, file.GetInt(section, QStringLiteral("TableSizeX"), 0));
+    area.bottom = FarEdge(area.top, file.GetInt(section, QStringLiteral("TableSizeY"), 0));
+    return area;
 }
 
 bool CShape::LoadIni(const CIniFile& file, const QString& section)
@@ -124,15 +108,9 @@ bool CShape::LoadIni(const CIniFile& file, const QString& section)
     m_section = section;
     QString text = file.GetString(section, QStringLiteral("ShapeName"), QString(), CIniFile::ReadLimit::Cut255);
     text.replace(QStringLiteral(".........."), QStringLiteral("\r\n"));
-    Area area;
-    area.left = file.GetInt(section, QStringLiteral("TableLocX"), 0);
-    area.top = file.GetInt(section, QStringLiteral("TableLocY"), 0);
-    const int width = file.GetInt(section, QStringLiteral("TableSizeX"), 0);
-    const int height = file.GetInt(section, QStringLiteral("TableSizeY"), 0);
-    if (text.isEmpty() && area.left == 0 && area.top == 0 && width == 0 && height == 0)
+    const Area area = ReadIniArea(file, section);
+    if (text.isEmpty() && area == Area())
         return false;
-    area.right = FarEdge(area.left, width);
-    area.bottom = FarEdge(area.top, height);
     m_name = text;
     m_area = area;
     m_color = file.GetInt(section, QStringLiteral("Sc"), m_color);
@@ -160,9 +138,4 @@ bool CShape::WriteXml(QByteArray& buffer) const
     AppendEnd(buffer, "Shape");
     buffer += "\r\n";
     return true;
-}
-
-void CShape::ReleaseId()
-{
-    --g_idCounter;
 }

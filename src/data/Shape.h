@@ -29,20 +29,23 @@ public:
     static QList<CShape*> LoadAllIni(const CIniFile& file);
     // The right or bottom edge of a rectangle stored as a start and a size, kept within int.
     static int FarEdge(int start, int size);
-    static void ResetIdCounter();
-    static int IdCounter();
+    // The place and size a section of an older sketch or tables file keeps under the TableLoc and
+    // TableSize keys.
+    static Area ReadIniArea(const CIniFile& file, const QString& section);
+    static void ResetIdCounter() { s_ids.Reset(); }
+    static int IdCounter() { return s_ids.Last(); }
 
     virtual int ShapeType() const = 0;
     virtual bool IsTable() const { return false; }
     // Whether the shape is written into the event data file with the decorative shapes.
     virtual bool IsStored() const { return true; }
 
-    void MakeSection() override;
-    int FileCode() const override;
+    void MakeSection() override { FormatSection(kPrefix); }
+    int FileCode() const override { return FC_GAN_ARRANGEMENT; }
     // Reads the text, place, size, colour and class; false for a section without any of them.
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
-    void ReleaseId() override;
+    void ReleaseId() override { s_ids.Release(); }
 
     virtual bool SetColor(int color) { return SetField(m_color, color); }
     int GetColor() const { return m_color; }
@@ -52,6 +55,10 @@ public:
     const Area& GetArea() const { return m_area; }
 
 private:
+    static inline const QString kPrefix = QStringLiteral("Shapes");
+    // One counter for every kind of shape.
+    static inline CIdCounter s_ids;
+
     int m_color = kDefaultColor;
     QString m_shapeClass;
     Area m_area;

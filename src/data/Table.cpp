@@ -3,6 +3,7 @@
 #include "data/Guest.h"
 #include "data/IniFile.h"
 #include "data/RecordOwner.h"
+#include "data/Shape.h"
 #include "data/XmlText.h"
 
 #include <algorithm>
@@ -10,13 +11,7 @@
 CTable::CTable(IRecordOwner* owner)
     : m_owner(owner)
 {
-    m_id = ++s_idCounter;
-}
-
-void CTable::MakeSection()
-{
-    m_section = QStringLiteral("Table%1").arg(m_id);
-    m_modified = true;
+    m_id = s_ids.Take();
 }
 
 bool CTable::LoadIni(const CIniFile& file, const QString& section)
@@ -31,10 +26,7 @@ bool CTable::LoadIni(const CIniFile& file, const QString& section)
     m_isNew = false;
     m_seats = file.GetInt(section, QStringLiteral("Places"), 10);
     m_hallNumber = file.GetInt(section, QStringLiteral("InHall"), 0);
-    m_area.left = file.GetInt(section, QStringLiteral("TableLocX"), 0);
-    m_area.top = file.GetInt(section, QStringLiteral("TableLocY"), 0);
-    m_area.right = m_area.left + file.GetInt(section, QStringLiteral("TableSizeX"), 0);
-    m_area.bottom = m_area.top + file.GetInt(section, QStringLiteral("TableSizeY"), 0);
+    m_area = CShape::ReadIniArea(file, section);
     m_color = file.GetInt(section, QStringLiteral("Sc"), 0xE1E1E1);
     m_drawStyle = file.GetInt(section, QStringLiteral("TableDrawColor"), 0);
     const QString shapeClass =
@@ -48,14 +40,11 @@ bool CTable::LoadIni(const CIniFile& file, const QString& section)
 QList<CTable*> CTable::LoadAllIni(const CIniFile& file, IRecordOwner* owner)
 {
     // The file holds no numbers: a table's number is its place in the list.
-    return LoadSections<CTable>(
-        file, QStringLiteral("Table"),
-        [owner](int index) {
-            auto* table = new CTable(owner);
-            table->m_id = index;
-            return table;
-        },
-        [](int) {});
+    return LoadSections<CTable>(file, kPrefix, [owner](int index) {
+        auto* table = new CTable(owner);
+        table->m_id = index;
+        return table;
+    });
 }
 
 bool CTable::WriteXml(QByteArray& buffer) const
@@ -81,9 +70,6 @@ void CTable::ClearFlags()
 {
     m_modified = false;
 }
-
-
-
 
 int CTable::Number() const
 {

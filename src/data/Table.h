@@ -30,19 +30,19 @@ public:
 
     explicit CTable(IRecordOwner* owner);
 
-    void MakeSection() override;
-    int FileCode() const override { return 6; }
+    void MakeSection() override { FormatSection(kPrefix); }
+    int FileCode() const override { return FC_TABLES; }
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
     // A table stays new until the owner has placed it.
     void ClearFlags() override;
-    void ReleaseId() override { --s_idCounter; }
+    void ReleaseId() override { s_ids.Release(); }
 
     // Every table of an older Tables.ini, read from Table0 on up to the first section without one
     // and numbered by its place in the list.
     static QList<CTable*> LoadAllIni(const CIniFile& file, IRecordOwner* owner);
-    static void ResetIdCounter() { s_idCounter = -1; }
-    static int IdCounter() { return s_idCounter; }
+    static void ResetIdCounter() { s_ids.Reset(); }
+    static int IdCounter() { return s_ids.Last(); }
 
     // The people at the table by mode; -1 without an owner, 0 for a table the owner does not list.
     int CountPeople(int mode) const;
@@ -69,7 +69,8 @@ public:
     bool SetShapeClass(const QString& shapeClass) { return SetField(m_shapeClass, shapeClass); }
 
 private:
-    static inline int s_idCounter = -1;
+    static inline const QString kPrefix = QStringLiteral("Table");
+    static inline CIdCounter s_ids;
 
     // The table's number in the owner's list, or -1.
     int Number() const;

@@ -128,6 +128,19 @@ TEST(Table, ReadsTablesIniUpToTheFirstSectionWithoutNameNumberedByPlace)
                               "\r\n"));
 }
 
+TEST(Table, AnAreaBeyondTheIntegerRangeIsClampedNotWrapped)
+{
+    QTemporaryDir dir;
+    std::unique_ptr<CIniFile> file(OlderFile(dir, QStringLiteral("Tables.ini"),
+        {"[Table0]", "Name=huge", "TableLocX=2000000000", "TableLocY=-2000000000", "TableSizeX=2000000000",
+         "TableSizeY=-2000000000"}));
+    CTable table(nullptr);
+    ASSERT_TRUE(table.LoadIni(*file, QStringLiteral("Table0")));
+    EXPECT_EQ(table.GetArea().left, 2000000000);
+    EXPECT_EQ(table.GetArea().right, INT_MAX);
+    EXPECT_EQ(table.GetArea().bottom, INT_MIN);
+}
+
 TEST(Table, NewTableDefaultsSettersAndFlags)
 {
     CTable::ResetIdCounter();
