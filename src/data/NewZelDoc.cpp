@@ -55,12 +55,6 @@ const QString kDamagedText = QStringLiteral(
     "ניתן לשחזר נתונים מלאים מגיבוי קודם בעזרת \"שיחזור נתונים ...\".");
 const QString kDamagedCaption = QStringLiteral("קובץ נתונים פגום");
 
-template <typename T>
-void Append(QList<T*>& list, QList<T*> records)
-{
-    list.append(std::move(records));
-}
-
 }
 
 CNewZelDoc::CNewZelDoc(CDataLocation& location, IUserMessages* messages, IProgressReporter* progress,
@@ -162,14 +156,12 @@ void CNewZelDoc::LoadEvent()
     m_checkpoint.Load(FilePath(FC_CHECKPOINT));
 
     const QString dataFile = FilePath(FC_WEDDING_DATA);
-    bool fromIni = false;
-    if (!QFileInfo::exists(dataFile)) {
-        if (m_progress)
-            m_progress->SetPercent(70);
-        fromIni = LoadOlderIniFiles();
+    const bool fromIni = !QFileInfo::exists(dataFile);
+    if (m_progress)
+        m_progress->SetPercent(70);
+    if (fromIni) {
+        LoadOlderIniFiles();
     } else {
-        if (m_progress)
-            m_progress->SetPercent(70);
         CXmlParser parser(m_records, &m_settings, this);
         if (parser.Parse(dataFile) != 0) {
             qCWarning(lcDocument) << "LoadEvent: the data file failed to parse:" << dataFile;
@@ -194,29 +186,28 @@ void CNewZelDoc::LoadEvent()
     m_modified = fromIni;
 }
 
-bool CNewZelDoc::LoadOlderIniFiles()
+void CNewZelDoc::LoadOlderIniFiles()
 {
-    const CIniFile groups(FilePath(FC_GROUPS));
-    Append(m_records.groups, CGroup::LoadAllIni(groups, this));
-    const CIniFile guests(FilePath(FC_GUESTS));
-    Append(m_records.guests, CGuest::LoadAllIni(guests, &m_settings, this, [this](int percent) {
-               if (m_progress)
-                   m_progress->SetPercent(percent);
-           }));
-    Append(m_records.expenses, CExpence::LoadAllIni(CIniFile(FilePath(FC_EXPENCES))));
-    Append(m_records.tables, CTable::LoadAllIni(CIniFile(FilePath(FC_TABLES)), this));
-    Append(m_records.meetings, CMeeting::LoadAllIni(CIniFile(FilePath(FC_MEETINGS))));
-    Append(m_records.categories, CCategory::LoadAllIni(CIniFile(FilePath(FC_CATEGORY))));
-    Append(m_records.offers, COffer::LoadAllIni(CIniFile(FilePath(FC_OFFERS))));
-    Append(m_records.shapes, CShape::LoadAllIni(CIniFile(FilePath(FC_GAN_ARRANGEMENT))));
-    return true;
+    m_records.groups.append(CGroup::LoadAllIni(CIniFile(FilePath(FC_GROUPS)), this));
+    m_records.guests.append(
+        CGuest::LoadAllIni(CIniFile(FilePath(FC_GUESTS)), &m_settings, this, [this](int percent) {
+            if (m_progress)
+                m_progress->SetPercent(percent);
+        }));
+    m_records.expenses.append(CExpence::LoadAllIni(CIniFile(FilePath(FC_EXPENCES))));
+    m_records.tables.append(CTable::LoadAllIni(CIniFile(FilePath(FC_TABLES)), this));
+    m_records.meetings.append(CMeeting::LoadAllIni(CIniFile(FilePath(FC_MEETINGS))));
+    m_records.categories.append(CCategory::LoadAllIni(CIniFile(FilePath(FC_CATEGORY))));
+    m_records.offers.append(COffer::LoadAllIni(CIniFile(FilePath(FC_OFFERS))));
+    m_records.shapes.append(CShape::LoadAllIni(CIniFile(FilePath(FC_GAN_ARRANGEMENT))));
 }
 
 bool CNewZelDoc::SaveEvent()
 {
+    // Edits still open in a view (the guest list's column widths among them) belong to this save.
+    emit AboutToSave();
     m_settings.SetLastGuestUniqueId(CGuest::UniqueIdCounter());
     SaveSettingsAndCheckpoint();
-    emit AboutToSave();
     if (!m_modified)
         return true;
 
@@ -224,11 +215,9 @@ bool CNewZelDoc::SaveEvent()
         m_progress->Begin(StringTable::Get(59463));
         m_progress->SetPercent(0);
     }
-    if (m_damagedFile)
-        KeepDamagedFile();
-
     const QString dataFile = FilePath(FC_WEDDING_DATA);
-    const bool written = CEventFile::Write(dataFile, m_records);
+    // A damaged file is replaced only once a copy of it is kept.
+    const bool written = (!m_damagedFile || KeepDamagedFile()) && CEventFile::Write(dataFile, m_records);
     if (written) {
         // The older files go only once the data file that replaces them is complete.
         for (int code : kOlderFiles)
@@ -262,15 +251,18 @@ void CNewZelDoc::SaveSettingsAndCheckpoint()
     m_checkpoint.Save();
 }
 
-void CNewZelDoc::KeepDamagedFile()
+bool CNewZelDoc::KeepDamagedFile()
 {
-    m_damagedFile = false;
     const QString dataFile = FilePath(FC_WEDDING_DATA);
     const QString kept = dataFile + QStringLiteral(".damaged-") +
                          EventFileSet::CheckpointName(QDateTime::currentDateTime());
-    if (!QFile::copy(dataFile, kept))
+    if (!QFile::copy(dataFile, kept)) {
         qCWarning(lcDocument) << "SaveEvent: cannot keep the damaged data file as" << kept;
+        return false;
+    }
+    m_damagedFile = false;
     Ask(kDamagedText, kDamagedCaption, MSG_OK, {QFileInfo(kept).fileName()});
+    return true;
 }
 
 void CNewZelDoc::ReloadEvent()
@@ -312,6 +304,9 @@ bool CNewZelDoc::CreateEventFolder(const QString& sourceFolder)
         QFile::copy(sourceFolder + QLatin1Char('/') + name, event->GetFolder() + QLatin1Char('/') + name);
     }
     ReloadEvent();
+    const CHintBatch batch(*this);
+    // The copied data file still holds the answers: the event differs from it from now on.
+    m_modified = true;
     for (CGuest* guest : m_records.guests) {
         guest->SetTableIndex(0);
         guest->SetCameCount(0);
@@ -510,6 +505,7 @@ int CNewZelDoc::TableNumberBySerial(int serial) const
 
 void CNewZelDoc::DeleteTable(CTable& table)
 {
+    const CHintBatch batch(*this);
     m_modified = true;
     const int deleted = table.GetId();
     if (deleted <= 0)
@@ -531,6 +527,7 @@ void CNewZelDoc::SwapTables(int first, int second)
     const int count = int(m_records.tables.size());
     if (first < 0 || second < 0 || first >= count || second >= count || first == second)
         return;
+    const CHintBatch batch(*this);
     CTable* a = m_records.tables[first];
     CTable* b = m_records.tables[second];
     // A number no table has, to hold the first table's guests for a moment.
@@ -550,6 +547,7 @@ void CNewZelDoc::MoveTable(int from, int to)
 {
     if (from < 0 || to < 0)
         return;
+    const CHintBatch batch(*this);
     const int step = from < to ? 1 : -1;
     for (int position = from; position != to; position += step)
         SwapTables(position, position + step);
@@ -557,6 +555,7 @@ void CNewZelDoc::MoveTable(int from, int to)
 
 void CNewZelDoc::MoveGuests(int fromTable, int toTable)
 {
+    const CHintBatch batch(*this);
     m_modified = true;
     for (CGuest* guest : m_records.guests)
         if (guest->GetTableIndex() == fromTable)
@@ -620,5 +619,22 @@ bool CNewZelDoc::CanSeatGuest(CGuest& guest, int tableId)
 void CNewZelDoc::GuestTableChanged(CGuest&)
 {
     m_modified = true;
-    UpdateAllViews(nullptr, HINT_TABLE_CHANGED, nullptr);
+    if (m_batchDepth > 0)
+        m_tableHintPending = true;
+    else
+        UpdateAllViews(nullptr, HINT_TABLE_CHANGED, nullptr);
+}
+
+CNewZelDoc::CHintBatch::CHintBatch(CNewZelDoc& document)
+    : m_document(document)
+{
+    ++m_document.m_batchDepth;
+}
+
+CNewZelDoc::CHintBatch::~CHintBatch()
+{
+    if (--m_document.m_batchDepth == 0 && m_document.m_tableHintPending) {
+        m_document.m_tableHintPending = false;
+        m_document.UpdateAllViews(nullptr, HINT_TABLE_CHANGED, nullptr);
+    }
 }

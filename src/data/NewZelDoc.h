@@ -125,9 +125,23 @@ signals:
     void AboutToSave();
 
 private:
+    // While one lives, the table hints of single guests are collected into one hint at its end:
+    // a bulk move of thousands of guests refreshes the views once, not once a guest.
+    class CHintBatch
+    {
+    public:
+        explicit CHintBatch(CNewZelDoc& document);
+        ~CHintBatch();
+        CHintBatch(const CHintBatch&) = delete;
+        CHintBatch& operator=(const CHintBatch&) = delete;
+
+    private:
+        CNewZelDoc& m_document;
+    };
+
     void ClearEvent();
-    bool LoadOlderIniFiles();
-    void KeepDamagedFile();
+    void LoadOlderIniFiles();
+    bool KeepDamagedFile();
     void SaveSettingsAndCheckpoint();
     QString FilePath(int code) const;
     int Ask(const QString& text, const QString& caption, int buttons, const QStringList& args = {});
@@ -140,6 +154,8 @@ private:
     bool m_modified = false;
     bool m_damagedFile = false;
     bool m_discardOnClose = false;
+    int m_batchDepth = 0;
+    bool m_tableHintPending = false;
     CSettings m_settings;
     CAppSettings m_appSettings;
     CEventRecords m_records;

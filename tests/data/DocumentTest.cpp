@@ -1,5 +1,6 @@
 #include "data/Category.h"
 #include "data/DataLocation.h"
+#include "data/EventFileSet.h"
 #include "data/Group.h"
 #include "data/Guest.h"
 #include "data/IniFile.h"
@@ -10,6 +11,7 @@
 #include "support/ScriptedMessages.h"
 #include "support/TestFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -192,6 +194,24 @@ TEST_F(DocumentTest, ADamagedDataFileIsKeptBesideTheFirstSave)
     EXPECT_EQ(reloaded->Guests().front()->GetName(), "Dana");
 }
 
+TEST_F(DocumentTest, ADamagedDataFileIsNotReplacedWhenNoCopyCanBeKept)
+{
+    const QByteArray damaged = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<WeddingData>\r\n<Guests>\r\n<Guest";
+    TestFiles::Write(EventFile("WeddingData.xml"), damaged);
+    auto doc = Open();
+    ASSERT_TRUE(doc->LoadedDamagedFile());
+    // Folders where the copies would go, for the seconds the save may take.
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int second = 0; second < 10; ++second)
+        QDir().mkpath(EventFile("WeddingData.xml.damaged-") + EventFileSet::CheckpointName(now.addSecs(second)));
+    doc->SetModified();
+    EXPECT_FALSE(doc->SaveEvent());
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(TestFiles::Read(EventFile("WeddingData.xml")), damaged);
+    ASSERT_EQ(m_messages.ShownMessages().size(), 1);
+    EXPECT_EQ(m_messages.ShownMessages()[0].caption, QString("הנתונים לא נשמרו!"));
+}
+
 TEST_F(DocumentTest, ANewEventFromAnEarlierOneKeepsTheListsButNoAnswers)
 {
     auto doc = Open();
@@ -224,6 +244,43 @@ TEST_F(DocumentTest, ANewEventFromAnEarlierOneKeepsTheListsButNoAnswers)
     EXPECT_EQ(doc->Groups().size(), 1);
     // The earlier event is untouched.
     EXPECT_TRUE(TestFiles::Read(EventFile("WeddingData.xml")).contains("<SekelsGift>500.0</SekelsGift>"));
+}
+
+TEST_F(DocumentTest, ANewEventKeepsItsResetAnswersAcrossASave)
+{
+    {
+        auto doc = Open();
+        doc->AddGuest("Dana", "Levi", nullptr)->SetStatus(1);
+        ASSERT_TRUE(doc->SaveEvent());
+        ASSERT_TRUE(doc->CreateEventFolder(EventFolder()));
+        EXPECT_TRUE(doc->IsModified()) << "the copied file still holds the answers";
+        ASSERT_TRUE(doc->SaveEvent());
+    }
+    auto reopened = Open();
+    EXPECT_EQ(reopened->Events().Active()->GetId(), "DB1");
+    ASSERT_EQ(reopened->Guests().size(), 1);
+    EXPECT_EQ(reopened->Guests().front()->GetStatus(), 0);
+}
+
+TEST_F(DocumentTest, ABulkSeatChangeTellsTheViewsOnce)
+{
+    auto doc = Open();
+    SeatOneGuestPerTable(*doc, 6);
+    for (int t = 1; t < 6; ++t)
+        doc->AddGuest(QStringLiteral("more%1").arg(t), QString(), nullptr)->SetTableIndex(t);
+    int tableHints = 0;
+    QObject::connect(doc.get(), &CNewZelDoc::Hint, [&tableHints](QObject*, int hint, CHintObject* object) {
+        if (hint == HINT_TABLE_CHANGED) {
+            ++tableHints;
+            EXPECT_EQ(object, nullptr);
+        }
+    });
+    doc->DeleteTable(*doc->Tables()[2]);
+    EXPECT_EQ(tableHints, 1);
+    doc->MoveTable(4, 1);
+    EXPECT_EQ(tableHints, 2);
+    doc->Guests().front()->SetTableIndex(3);
+    EXPECT_EQ(tableHints, 3) << "a single guest still tells at once";
 }
 
 TEST_F(DocumentTest, DefaultGroupsAlternateGroomAndBride)
