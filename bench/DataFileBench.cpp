@@ -2,19 +2,19 @@
 // CEventFile::Write against one plain write of the same bytes. Prints the absolute times and the
 // ratios of each pair. A new pair is a new benchmark plus a line in kComparisons.
 
-#include "data/Category.h"
-#include "data/Circle.h"
-#include "data/DataLocation.h"
-#include "data/EventFile.h"
-#include "data/EventRecords.h"
-#include "data/Expence.h"
-#include "data/Group.h"
-#include "data/Guest.h"
-#include "data/Meeting.h"
-#include "data/NewZelDoc.h"
-#include "data/Offer.h"
-#include "data/Table.h"
-#include "data/XmlParser.h"
+#include "data/records/Category.h"
+#include "data/records/Circle.h"
+#include "data/storage/DataLocation.h"
+#include "data/storage/EventFile.h"
+#include "data/records/EventRecords.h"
+#include "data/records/Expence.h"
+#include "data/records/Group.h"
+#include "data/records/Guest.h"
+#include "data/records/Meeting.h"
+#include "data/document/NewZelDoc.h"
+#include "data/records/Offer.h"
+#include "data/records/Table.h"
+#include "data/storage/XmlParser.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,17 +3,17 @@
 // first-names filter, one header sort and refilling the tables list. Each step includes the
 // drawing of the page afterwards. Prints the times against their goals.
 
-#include "guests/GuestFilterBar.h"
-#include "guests/GuestListModel.h"
-#include "guests/GuestsView.h"
-#include "seating/TablesView.h"
+#include "guests/ui/GuestFilterBar.h"
+#include "guests/ui/GuestListModel.h"
+#include "guests/ui/GuestsView.h"
+#include "seating/ui/TablesView.h"
 
-#include "data/DataLocation.h"
-#include "data/Guest.h"
-#include "data/Language.h"
-#include "data/NewZelDoc.h"
-#include "data/Table.h"
-#include "data/ViewHint.h"
+#include "data/storage/DataLocation.h"
+#include "data/records/Guest.h"
+#include "data/settings/Language.h"
+#include "data/document/NewZelDoc.h"
+#include "data/records/Table.h"
+#include "data/document/ViewHint.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the event data file's reader. Whatever it reads must be written and
 // read back without an error and give the same number of records of every kind.
 
-#include "data/EventFile.h"
-#include "data/EventRecords.h"
-#include "data/XmlParser.h"
+#include "data/storage/EventFile.h"
+#include "data/records/EventRecords.h"
+#include "data/storage/XmlParser.h"
 
 #include <QByteArray>
 #include <QLoggingCategory>

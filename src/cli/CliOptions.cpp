@@ -1,7 +1,7 @@
 #include "cli/CliOptions.h"
 
-#include "data/DataLocation.h"
-#include "data/Language.h"
+#include "data/storage/DataLocation.h"
+#include "data/settings/Language.h"
 
 bool CCliOptions::Parse(const QStringList& arguments, QTextStream& err)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/UserMessages.h"
+#include "data/document/UserMessages.h"
 
 #include <QTextStream>
 

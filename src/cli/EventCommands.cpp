@@ -2,8 +2,8 @@
 
 #include "cli/CliOptions.h"
 #include "cli/ConsoleMessages.h"
-#include "data/DataLocation.h"
-#include "data/NewZelDoc.h"
+#include "data/storage/DataLocation.h"
+#include "data/document/NewZelDoc.h"
 
 #include <QDir>
 #include <QFileInfo>

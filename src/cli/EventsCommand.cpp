@@ -1,9 +1,9 @@
 #include "cli/EventsCommand.h"
 
 #include "cli/CliOptions.h"
-#include "data/DataLocation.h"
-#include "data/EventRegistry.h"
-#include "data/Settings.h"
+#include "data/storage/DataLocation.h"
+#include "data/storage/EventRegistry.h"
+#include "data/settings/Settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #include "controls/GenericView.h"
 
-#include "data/HintObject.h"
-#include "data/NewZelDoc.h"
+#include "data/records/HintObject.h"
+#include "data/document/NewZelDoc.h"
 
 CGenericView::CGenericView(CNewZelDoc& document, QWidget* parent)
     : QWidget(parent)

@@ -1,7 +1,7 @@
 #include "controls/ListCtrlEx.h"
 
 #include "controls/ListCtrlCallBack.h"
-#include "data/UserMessages.h"
+#include "data/document/UserMessages.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

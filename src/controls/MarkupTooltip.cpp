@@ -1,6 +1,6 @@
 #include "controls/MarkupTooltip.h"
 
-#include "data/StringTable.h"
+#include "data/settings/StringTable.h"
 
 #include <QRegularExpression>
 

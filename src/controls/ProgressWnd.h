@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ProgressReporter.h"
+#include "data/document/ProgressReporter.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/StringTable.h"
-#include "data/UserMessages.h"
+#include "data/settings/StringTable.h"
+#include "data/document/UserMessages.h"
 
 // Puts a question or a notice to the user through the document's message interface, the
 // placeholders of the text filled first. Without an interface nothing is shown and the answer is

@@ -1,9 +1,9 @@
 // The settings dialog: what it shows for the stored values and what its OK stores.
 #include "AppTestSupport.h"
 
-#include "app/AppDefinesDlg.h"
-#include "data/StringHint.h"
-#include "data/ViewHint.h"
+#include "app/ui/AppDefinesDlg.h"
+#include "data/records/StringHint.h"
+#include "data/document/ViewHint.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/GeneralIni.h"
-#include "app/CommandBars.h"
-#include "app/MainFrame.h"
-#include "app/NewZelApp.h"
+#include "data/settings/GeneralIni.h"
+#include "app/ui/CommandBars.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/NewZelApp.h"
 #include "controls/GenericView.h"
-#include "data/DataLocation.h"
-#include "data/IniFile.h"
-#include "data/Language.h"
-#include "data/NewZelDoc.h"
-#include "data/Platform.h"
-#include "data/UserMessages.h"
+#include "data/storage/DataLocation.h"
+#include "data/storage/IniFile.h"
+#include "data/settings/Language.h"
+#include "data/document/NewZelDoc.h"
+#include "data/document/Platform.h"
+#include "data/document/UserMessages.h"
 #include "support/ScriptedMessages.h"
 
 #include <QApplication>

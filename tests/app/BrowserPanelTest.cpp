@@ -1,7 +1,7 @@
 // The browser panels: a local page is shown, anything else is named with a link to open it.
 #include "AppTestSupport.h"
 
-#include "app/BrowserPanel.h"
+#include "app/ui/BrowserPanel.h"
 #include "support/TestFiles.h"
 
 #include <QPushButton>

@@ -2,10 +2,10 @@
 // application object.
 #include "AppTestSupport.h"
 
-#include "app/AppDefinesDlg.h"
-#include "app/CommandIds.h"
-#include "data/DataLocation.h"
-#include "data/Guest.h"
+#include "app/ui/AppDefinesDlg.h"
+#include "controls/CommandIds.h"
+#include "data/storage/DataLocation.h"
+#include "data/records/Guest.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>

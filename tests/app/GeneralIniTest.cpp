@@ -1,6 +1,6 @@
 // General.ini: the defaults of a missing file, the values of a real one, and REALTIME written back.
-#include "app/GeneralIni.h"
-#include "data/IniFile.h"
+#include "data/settings/GeneralIni.h"
+#include "data/storage/IniFile.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>

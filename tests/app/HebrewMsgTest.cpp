@@ -1,6 +1,6 @@
 // The message box: its buttons by value and the result of every way of leaving it.
-#include "app/HebrewMessages.h"
-#include "app/HebrewMsg.h"
+#include "app/ui/HebrewMessages.h"
+#include "app/ui/HebrewMsg.h"
 
 #include <QApplication>
 #include <QKeyEvent>

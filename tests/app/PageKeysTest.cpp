@@ -1,7 +1,7 @@
 // The pages of the main window driven by their keys, in both layouts, on wide and narrow screens.
 #include "AppTestSupport.h"
 
-#include "app/CommandIds.h"
+#include "controls/CommandIds.h"
 
 #include <QTabWidget>
 

@@ -1,7 +1,7 @@
 // The tip of the day: which tip shows, which one is remembered, and when none shows.
 #include "AppTestSupport.h"
 
-#include "app/TipOfTheDayDlg.h"
+#include "app/ui/TipOfTheDayDlg.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // The update check against a small web server on the loopback interface.
 #include "AppTestSupport.h"
 
-#include "app/CommandIds.h"
-#include "app/UpdateCheck.h"
-#include "app/UpdateChecker.h"
+#include "controls/CommandIds.h"
+#include "app/core/UpdateCheck.h"
+#include "app/core/UpdateChecker.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>

@@ -1,7 +1,7 @@
-#include "data/DataLocation.h"
-#include "data/EventRegistry.h"
-#include "data/IniFile.h"
-#include "data/Settings.h"
+#include "data/storage/DataLocation.h"
+#include "data/storage/EventRegistry.h"
+#include "data/storage/IniFile.h"
+#include "data/settings/Settings.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "data/Category.h"
-#include "data/Expence.h"
-#include "data/IniFile.h"
-#include "data/Language.h"
-#include "data/Offer.h"
+#include "data/records/Category.h"
+#include "data/records/Expence.h"
+#include "data/storage/IniFile.h"
+#include "data/settings/Language.h"
+#include "data/records/Offer.h"
 
 #include "support/TestFiles.h"
 

@@ -1,8 +1,8 @@
-#include "data/Group.h"
-#include "data/Guest.h"
-#include "data/IniFile.h"
-#include "data/RecordOwner.h"
-#include "data/Table.h"
+#include "data/records/Group.h"
+#include "data/records/Guest.h"
+#include "data/storage/IniFile.h"
+#include "data/records/RecordOwner.h"
+#include "data/records/Table.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>

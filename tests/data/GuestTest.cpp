@@ -1,9 +1,9 @@
-#include "data/Guest.h"
+#include "data/records/Guest.h"
 
-#include "data/IniFile.h"
-#include "data/Language.h"
-#include "data/RecordOwner.h"
-#include "data/Settings.h"
+#include "data/storage/IniFile.h"
+#include "data/settings/Language.h"
+#include "data/records/RecordOwner.h"
+#include "data/settings/Settings.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>

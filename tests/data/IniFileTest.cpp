@@ -1,4 +1,4 @@
-#include "data/IniFile.h"
+#include "data/storage/IniFile.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

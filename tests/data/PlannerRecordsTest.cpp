@@ -1,9 +1,9 @@
-#include "data/CheckPointInfo.h"
-#include "data/IniFile.h"
-#include "data/Language.h"
-#include "data/Meeting.h"
-#include "data/ShortDate.h"
-#include "data/Task.h"
+#include "data/records/CheckPointInfo.h"
+#include "data/storage/IniFile.h"
+#include "data/settings/Language.h"
+#include "data/records/Meeting.h"
+#include "data/records/ShortDate.h"
+#include "data/records/Task.h"
 
 #include "support/TestFiles.h"
 

@@ -1,7 +1,7 @@
-#include "data/AppSettings.h"
-#include "data/IniFile.h"
-#include "data/Language.h"
-#include "data/Settings.h"
+#include "data/settings/AppSettings.h"
+#include "data/storage/IniFile.h"
+#include "data/settings/Language.h"
+#include "data/settings/Settings.h"
 #include "support/TestFiles.h"
 
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "guests/GuestDetailsRules.h"
-#include "guests/GuestFilter.h"
-#include "guests/GuestListFilter.h"
-#include "guests/GuestSearch.h"
-#include "guests/GuestSort.h"
-#include "guests/GuestStatistics.h"
-#include "guests/MultiGuestUpdate.h"
+#include "guests/core/GuestDetailsRules.h"
+#include "guests/core/GuestFilter.h"
+#include "guests/core/GuestListFilter.h"
+#include "guests/core/GuestSearch.h"
+#include "guests/core/GuestSort.h"
+#include "guests/core/GuestStatistics.h"
+#include "guests/core/MultiGuestUpdate.h"
 
 #include "ViewTestEvent.h"
 

@@ -1,8 +1,8 @@
-#include "seating/SearchTableDlg.h"
-#include "seating/TableDefDlg.h"
-#include "seating/TableDlg.h"
+#include "controls/SearchTableDlg.h"
+#include "seating/ui/TableDefDlg.h"
+#include "seating/ui/TableDlg.h"
 
-#include "data/ViewHint.h"
+#include "data/document/ViewHint.h"
 
 #include "ViewTestEvent.h"
 

@@ -1,10 +1,10 @@
-#include "seating/TableDlg.h"
-#include "seating/TableMenu.h"
-#include "seating/TablesView.h"
+#include "seating/ui/TableDlg.h"
+#include "controls/TableMenu.h"
+#include "seating/ui/TablesView.h"
 
-#include "app/CommandIds.h"
+#include "controls/CommandIds.h"
 #include "controls/ListCtrlEx.h"
-#include "data/ViewHint.h"
+#include "data/document/ViewHint.h"
 
 #include "ModalScript.h"
 #include "ViewTestEvent.h"

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "data/DataLocation.h"
-#include "data/Group.h"
-#include "data/Guest.h"
-#include "data/Language.h"
-#include "data/NewZelDoc.h"
-#include "data/Table.h"
+#include "data/storage/DataLocation.h"
+#include "data/records/Group.h"
+#include "data/records/Guest.h"
+#include "data/settings/Language.h"
+#include "data/document/NewZelDoc.h"
+#include "data/records/Table.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestFiles.h"
 

@@ -1,0 +1,176 @@
+// Renders the main window on every page, its menus and its dialogs into PNG files, for one
+// interface language, on the data folder it is given.
+#include "app/ui/AppDefinesDlg.h"
+#include "app/ui/AppLook.h"
+#include "data/settings/GeneralIni.h"
+#include "app/ui/HebrewMsg.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/NewZelApp.h"
+#include "data/settings/ProgramFiles.h"
+#include "app/ui/SplashWnd.h"
+#include "app/ui/TipOfTheDayDlg.h"
+#include "controls/MarkupTooltip.h"
+#include "controls/ProgressWnd.h"
+#include "data/storage/DataLocation.h"
+#include "data/storage/IniFile.h"
+#include "data/settings/Language.h"
+#include "data/document/NewZelDoc.h"
+#include "data/document/Platform.h"
+#include "data/document/UserMessages.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+// Every question is answered Yes (or OK): nothing may wait for a user here.
+class CYesMessages : public IUserMessages
+{
+public:
+    int MessageByText(const QString&, const QString&, int buttons, const QRect&) override
+    {
+        return buttons == MSG_OK ? MSG_RESULT_OK : MSG_RESULT_YES;
+    }
+};
+
+class CQuietPlatform : public IPlatform
+{
+public:
+    bool OpenUrl(const QString&) override { return true; }
+    bool OpenFile(const QString&) override { return true; }
+    bool StartProgram(const QString&, const QStringList&) override { return true; }
+    bool ComposeMail(const QString&, const QString&, const QStringList&) override { return true; }
+    QString ChooseFile(const QString&, const QString&) override { return QString(); }
+    QString ChooseFolder(const QString&, const QString&) override { return QString(); }
+};
+
+class CShooter
+{
+public:
+    CShooter(const QString& folder, const QString& language) : m_folder(folder), m_language(language) {}
+
+    void Shoot(QWidget& widget, const QString& name)
+    {
+        widget.show();
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        const QString path = QDir(m_folder).filePath(name + QLatin1Char('-') + m_language + QStringLiteral(".png"));
+        if (widget.grab().save(path))
+            QTextStream(stdout) << path << '\n';
+        else
+            QTextStream(stderr) << "cannot write " << path << '\n';
+    }
+
+private:
+    QString m_folder;
+    QString m_language;
+};
+
+void ShootLayout(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUserMessages& messages,
+                 IPlatform& platform, const QString& variant, QSize size)
+{
+    CMainFrame frame(document, app, messages, platform, size.width());
+    frame.resize(size);
+    frame.show();
+    frame.activateWindow();
+    QApplication::processEvents();
+    for (int position : frame.Layout().Positions()) {
+        if (position == CPageLayout::kTablesGroup)
+            continue;
+        frame.ShowPage(position);
+        const int parent = frame.Layout().Parent(position);
+        const QString name = parent ? QStringLiteral("%1-%2-%3").arg(variant).arg(parent).arg(position, 2, 10, QLatin1Char('0'))
+                                    : QStringLiteral("%1-%2").arg(variant).arg(position, 2, 10, QLatin1Char('0'));
+        shooter.Shoot(frame, name);
+    }
+    if (variant == QLatin1String("normal")) {
+        const QList<QAction*> menus = frame.menuBar()->actions();
+        for (int i = 0; i < menus.size(); ++i) {
+            QMenu* menu = menus[i]->menu();
+            frame.UpdateCommandStates();
+            menu->adjustSize();
+            shooter.Shoot(*menu, QStringLiteral("menu-%1").arg(i + 1));
+            menu->hide();
+        }
+    }
+    frame.hide();
+}
+
+void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
+{
+    CAppDefinesDlg settings(document, &messages);
+    shooter.Shoot(settings, QStringLiteral("dialog-settings"));
+    CTipOfTheDayDlg tip(CTipOfTheDayDlg::TipsFolder(), 1);
+    shooter.Shoot(tip, QStringLiteral("dialog-tip"));
+    CHebrewMsg box(QStringLiteral("ישנם שינוים בילתי שמורים. האם לשמור ?"), QStringLiteral("שמירת שינוים?"),
+                   MSG_YES_NO_CANCEL);
+    shooter.Shoot(box, QStringLiteral("dialog-message"));
+    CHebrewMsg longBox(StringTable::Get(59710), StringTable::Get(59711), MSG_YES_NO);
+    shooter.Shoot(longBox, QStringLiteral("dialog-newversion"));
+    CProgressWnd progress;
+    progress.Begin(StringTable::Get(59463));
+    progress.SetPercent(60);
+    shooter.Shoot(progress, QStringLiteral("dialog-progress"));
+    CSplashWnd splash;
+    shooter.Shoot(splash, QStringLiteral("splash"));
+    QLabel tooltip(CMarkupTooltip::FromStringTable(59727));
+    tooltip.setStyleSheet(QStringLiteral("background: #ffffdc; border: 1px solid #888; padding: 4px;"));
+    shooter.Shoot(tooltip, QStringLiteral("tooltip-save"));
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("he or en"), QStringLiteral("he|en"));
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder of the pictures"), QStringLiteral("DIR"));
+    const QCommandLineOption data(QStringLiteral("data"), QStringLiteral("A fresh data folder"), QStringLiteral("DIR"));
+    parser.addOptions({lang, out, data});
+    parser.process(app);
+    UiLanguage language = UiLanguage::Hebrew;
+    if (!Language::FromOption(parser.value(lang), language) || !parser.isSet(out) || !parser.isSet(data)) {
+        std::fprintf(stderr, "usage: ravivaz-screenshots --lang he|en --out DIR --data DIR\n");
+        return 2;
+    }
+    Language::Set(language);
+    AppLook::Apply(app);
+    QDir().mkpath(parser.value(out));
+
+    CYesMessages messages;
+    CQuietPlatform platform;
+    CShooter shooter(parser.value(out), parser.value(lang));
+    CDataLocation location(parser.value(data));
+    CGeneralIni general;
+    general.Load(ProgramFiles::Locate(QStringLiteral("General.ini")));
+    CNewZelApp ravivaz(general, messages, platform);
+    CNewZelDoc document(location, &messages);
+    document.OnNewDocument();
+    document.DiscardOnClose();
+
+    ShootLayout(shooter, document, ravivaz, messages, platform, QStringLiteral("normal"), QSize(1280, 800));
+    ShootLayout(shooter, document, ravivaz, messages, platform, QStringLiteral("narrow"), QSize(1000, 700));
+
+    // The real-time layout comes from a General.ini that asks for it.
+    QTemporaryDir realTimeFolder;
+    const QString realTimeIni = realTimeFolder.filePath(QStringLiteral("General.ini"));
+    QFile::copy(general.Path(), realTimeIni);
+    CIniFile::WriteProfileString(realTimeIni, QStringLiteral("General"), QStringLiteral("REALTIME"), QStringLiteral("1"));
+    CGeneralIni realTimeGeneral;
+    realTimeGeneral.Load(realTimeIni);
+    CNewZelApp realTimeApp(realTimeGeneral, messages, platform);
+    ShootLayout(shooter, document, realTimeApp, messages, platform, QStringLiteral("realtime"), QSize(1280, 800));
+
+    ShootDialogs(shooter, document, messages);
+    return 0;
+}

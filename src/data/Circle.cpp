@@ -1,6 +1,0 @@
-#include "data/Circle.h"
-
-int CCircle::ShapeType() const
-{
-    return KindCircle;
-}

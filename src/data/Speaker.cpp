@@ -1,6 +1,0 @@
-#include "data/Speaker.h"
-
-int CSpeaker::ShapeType() const
-{
-    return KindSpeaker;
-}

@@ -1,6 +1,0 @@
-#include "data/Square.h"
-
-int CSquare::ShapeType() const
-{
-    return KindRectangle;
-}

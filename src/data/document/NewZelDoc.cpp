@@ -1,0 +1,640 @@
+#include "data/document/NewZelDoc.h"
+
+#include "data/records/Category.h"
+#include "data/storage/DataLocation.h"
+#include "data/storage/EventFile.h"
+#include "data/storage/EventFileSet.h"
+#include "data/document/EventServices.h"
+#include "data/document/ExampleData.h"
+#include "data/records/Expence.h"
+#include "data/records/Group.h"
+#include "data/records/Guest.h"
+#include "data/storage/IniFile.h"
+#include "data/settings/Language.h"
+#include "data/records/Meeting.h"
+#include "data/records/Offer.h"
+#include "data/document/ProgressReporter.h"
+#include "data/records/Shape.h"
+#include "data/settings/StringTable.h"
+#include "data/records/Table.h"
+#include "data/records/Task.h"
+#include "data/document/UserMessages.h"
+#include "data/document/ViewHint.h"
+#include "data/storage/XmlParser.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(lcDocument, "WEDDING - CNewZelDoc")
+
+namespace {
+
+// The older per-record files, deleted once the data file holding their records is written.
+const int kOlderFiles[] = {FC_GUESTS, FC_EXPENCES, FC_TABLES, FC_GROUPS, FC_MEETINGS, FC_CATEGORY, FC_OFFERS,
+                           FC_GAN_ARRANGEMENT};
+
+const QString kRestrictionQuestion = QStringLiteral(
+    "המוזמנים '%s' לא יכולים לשבת\r\nעם המוזמנים '%s'.\r\nהאם להעבירם בכל זאת?\r\n\r\n"
+    "ניתן לשנות הגדרות אילו ב\"פרטים נוספים\" של מוזמן זה.");
+const QString kRestrictionCaption = QStringLiteral("בעיה בהושבת המוזמן");
+const QString kCapacityQuestion =
+    QStringLiteral("מספר המוזמנים בשולחן זה גדול ממספר המקומות בו\r\nהאם להגדיל את מספר המושבים בשולחן זה בהתאמה ?");
+const QString kCapacityCaption = QStringLiteral("מספר מוזמנים גדול");
+const QString kNotSavedText = QStringLiteral(
+    "לא ניתן היה לשמור את נתוני הארוע בספריה:\r\n%s\r\nהנתונים הקודמים נשארו בשלמותם. אנא ודאו שניתן לכתוב לספריה ונסו לשמור שוב.");
+const QString kNotSavedCaption = QStringLiteral("הנתונים לא נשמרו!");
+const QString kDamagedText = QStringLiteral(
+    "קובץ הנתונים של הארוע היה פגום, ונטענו ממנו רק הנתונים שלפני הפגם.\r\n"
+    "עותק של הקובץ הפגום נשמר בשם:\r\n%s\r\n"
+    "ניתן לשחזר נתונים מלאים מגיבוי קודם בעזרת \"שיחזור נתונים ...\".");
+const QString kDamagedCaption = QStringLiteral("קובץ נתונים פגום");
+
+}
+
+CNewZelDoc::CNewZelDoc(CDataLocation& location, IUserMessages* messages, IProgressReporter* progress,
+                       IEventServices* services, QObject* parent)
+    : QObject(parent)
+    , m_location(location)
+    , m_messages(messages)
+    , m_progress(progress)
+    , m_services(services)
+    , m_events(location)
+    , m_rootTask(std::make_unique<CTask>())
+{
+    m_appSettings.Load(QDir::cleanPath(m_location.GetDataFolder() + QStringLiteral("/AppSettings.ini")));
+    m_events.Discover(m_settings);
+    CGuest::SetUniqueIdCounter(m_settings.GetLastGuestUniqueId());
+}
+
+CNewZelDoc::~CNewZelDoc()
+{
+    if (m_discardOnClose)
+        return;
+    m_checkpoint.Save();
+    if (CZelEvent* active = m_events.Active())
+        m_settings.SetEveName(active->GetName());
+    m_events.WriteActive();
+    m_settings.SetLastGuestUniqueId(CGuest::UniqueIdCounter());
+    SaveSettingsAndCheckpoint();
+    m_appSettings.Save(QDir::cleanPath(m_location.GetDataFolder() + QStringLiteral("/AppSettings.ini")));
+}
+
+QString CNewZelDoc::FilePath(int code) const
+{
+    return m_location.GetFilePath(code);
+}
+
+int CNewZelDoc::Ask(const QString& text, const QString& caption, int buttons, const QStringList& args)
+{
+    if (!m_messages)
+        return MSG_RESULT_CANCEL;
+    return m_messages->MessageByText(StringTable::Fill(text, args), caption, buttons);
+}
+
+void CNewZelDoc::UpdateAllViews(QObject* sender, int hint, CHintObject* object)
+{
+    emit Hint(sender, hint, object);
+}
+
+bool CNewZelDoc::OnNewDocument()
+{
+    // Older installations kept the first event below the program's own folder.
+    const QString oldFolder = CDataLocation::GetProgramFolder() + QStringLiteral("/Data/DB1");
+    if (QFileInfo(oldFolder).isDir()) {
+        const QString target = m_location.GetEventFolder();
+        EventFileSet::CopyEventFiles(oldFolder, target, false, true, false);
+        QDir(oldFolder).removeRecursively();
+        m_settings.Load(FilePath(FC_SETTINGS));
+    }
+    if (m_settings.GetFtpAutoDownload() && m_services) {
+        m_checkpoint.Load(FilePath(FC_CHECKPOINT));
+        if (!m_settings.GetFtpServer().isEmpty() && !m_settings.GetFtpUser().isEmpty())
+            m_services->DownloadEvent(*this);
+    }
+    LoadEvent();
+    if (m_appSettings.GetClacPath().isEmpty()) {
+        for (const char* program : {"gnome-calculator", "kcalc", "galculator", "xcalc"}) {
+            const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
+            if (!path.isEmpty()) {
+                m_appSettings.SetClacPath(path);
+                break;
+            }
+        }
+    }
+    EventFileSet::TakeCheckpoint(m_location.GetEventFolder(), m_location.GetBackupFolder());
+    if (m_appSettings.GetCheckForUpdates() && m_services)
+        m_services->StartBackgroundCheck(*this);
+    return true;
+}
+
+void CNewZelDoc::ClearEvent()
+{
+    m_records.Clear();
+    m_rootTask->Clear();
+}
+
+void CNewZelDoc::LoadEvent()
+{
+    CGuest::ResetIdCounter();
+    CTable::ResetIdCounter();
+    CMeeting::ResetIdCounter();
+    CGroup::ResetIdCounter();
+    CExpence::ResetIdCounter();
+    CShape::ResetIdCounter();
+    m_damagedFile = false;
+
+    if (m_progress) {
+        m_progress->Begin(QString());
+        m_progress->SetPercent(0);
+    }
+    m_checkpoint.Load(FilePath(FC_CHECKPOINT));
+
+    const QString dataFile = FilePath(FC_WEDDING_DATA);
+    const bool fromIni = !QFileInfo::exists(dataFile);
+    if (m_progress)
+        m_progress->SetPercent(70);
+    if (fromIni) {
+        LoadOlderIniFiles();
+    } else {
+        CXmlParser parser(m_records, &m_settings, this);
+        if (parser.Parse(dataFile) != 0) {
+            qCWarning(lcDocument) << "LoadEvent: the data file failed to parse:" << dataFile;
+            m_damagedFile = true;
+        }
+    }
+
+    if (m_progress)
+        m_progress->SetPercent(80);
+    ExampleData::Fill(m_records, this);
+    CMeeting::SortByDate(m_records.meetings, true);
+
+    if (m_progress)
+        m_progress->SetPercent(90);
+    m_rootTask->Load(FilePath(FC_TASKS));
+    m_rootTask->SetName(StringTable::Get(59808));
+
+    if (m_progress) {
+        m_progress->SetPercent(100);
+        m_progress->End();
+    }
+    m_modified = fromIni;
+}
+
+void CNewZelDoc::LoadOlderIniFiles()
+{
+    m_records.groups.append(CGroup::LoadAllIni(CIniFile(FilePath(FC_GROUPS)), this));
+    m_records.guests.append(
+        CGuest::LoadAllIni(CIniFile(FilePath(FC_GUESTS)), &m_settings, this, [this](int percent) {
+            if (m_progress)
+                m_progress->SetPercent(percent);
+        }));
+    m_records.expenses.append(CExpence::LoadAllIni(CIniFile(FilePath(FC_EXPENCES))));
+    m_records.tables.append(CTable::LoadAllIni(CIniFile(FilePath(FC_TABLES)), this));
+    m_records.meetings.append(CMeeting::LoadAllIni(CIniFile(FilePath(FC_MEETINGS))));
+    m_records.categories.append(CCategory::LoadAllIni(CIniFile(FilePath(FC_CATEGORY))));
+    m_records.offers.append(COffer::LoadAllIni(CIniFile(FilePath(FC_OFFERS))));
+    m_records.shapes.append(CShape::LoadAllIni(CIniFile(FilePath(FC_GAN_ARRANGEMENT))));
+}
+
+bool CNewZelDoc::SaveEvent()
+{
+    // Edits still open in a view (the guest list's column widths among them) belong to this save.
+    emit AboutToSave();
+    m_settings.SetLastGuestUniqueId(CGuest::UniqueIdCounter());
+    SaveSettingsAndCheckpoint();
+    if (!m_modified)
+        return true;
+
+    if (m_progress) {
+        m_progress->Begin(StringTable::Get(59463));
+        m_progress->SetPercent(0);
+    }
+    const QString dataFile = FilePath(FC_WEDDING_DATA);
+    // A damaged file is replaced only once a copy of it is kept.
+    const bool written = (!m_damagedFile || KeepDamagedFile()) && CEventFile::Write(dataFile, m_records);
+    if (written) {
+        // The older files go only once the data file that replaces them is complete.
+        for (int code : kOlderFiles)
+            QFile::remove(FilePath(code));
+        CSettings::WriteGuestsCount(FilePath(FC_SETTINGS), GuestCount());
+    }
+    if (m_progress)
+        m_progress->SetPercent(100);
+    // The tree is written whole into a fresh file that replaces the old one, so no stale task survives.
+    if (m_rootTask->IsModified())
+        m_rootTask->Save(FilePath(FC_TASKS));
+    if (m_progress)
+        m_progress->End();
+
+    if (!written) {
+        qCWarning(lcDocument) << "SaveEvent: cannot write" << dataFile;
+        Ask(kNotSavedText, kNotSavedCaption, MSG_OK, {QDir::toNativeSeparators(m_location.CurrentEventFolder())});
+        return false;
+    }
+    m_modified = false;
+    if (m_settings.GetFtpAutoUpload() && m_services && !m_settings.GetFtpServer().isEmpty() &&
+        !m_settings.GetFtpUser().isEmpty())
+        m_services->UploadEvent(*this);
+    return true;
+}
+
+void CNewZelDoc::SaveSettingsAndCheckpoint()
+{
+    m_location.GetEventFolder(); // a brand-new event has no folder yet
+    m_settings.Save(FilePath(FC_SETTINGS));
+    m_checkpoint.Save();
+}
+
+bool CNewZelDoc::KeepDamagedFile()
+{
+    const QString dataFile = FilePath(FC_WEDDING_DATA);
+    const QString kept = dataFile + QStringLiteral(".damaged-") +
+                         EventFileSet::CheckpointName(QDateTime::currentDateTime());
+    if (!QFile::copy(dataFile, kept)) {
+        qCWarning(lcDocument) << "SaveEvent: cannot keep the damaged data file as" << kept;
+        return false;
+    }
+    m_damagedFile = false;
+    Ask(kDamagedText, kDamagedCaption, MSG_OK, {QFileInfo(kept).fileName()});
+    return true;
+}
+
+void CNewZelDoc::ReloadEvent()
+{
+    UpdateAllViews(nullptr, HINT_EVENT_RELOADING);
+    ClearEvent();
+    LoadEvent();
+    m_settings.Load(FilePath(FC_SETTINGS));
+    UpdateAllViews(nullptr, HINT_EVENT_RELOADED);
+}
+
+void CNewZelDoc::SetActiveEvent(CZelEvent* event)
+{
+    m_events.MakeActive(event);
+}
+
+void CNewZelDoc::UseEventFolder(const QString& folder)
+{
+    const QString wanted = QDir::cleanPath(QDir(folder).absolutePath());
+    CZelEvent* listed = nullptr;
+    for (int i = 0; i < m_events.Count() && !listed; ++i)
+        if (QDir::cleanPath(m_events.At(i)->GetFolder()) == wanted)
+            listed = m_events.At(i);
+    if (listed)
+        m_events.MakeActive(listed);
+    else
+        m_location.SetEventFolder(wanted);
+    m_settings.Load(FilePath(FC_SETTINGS));
+    CGuest::SetUniqueIdCounter(m_settings.GetLastGuestUniqueId());
+}
+
+bool CNewZelDoc::CreateEventFolder(const QString& sourceFolder)
+{
+    CZelEvent* event = m_events.CreateNextEvent();
+    if (!event)
+        return false;
+    if (!sourceFolder.isEmpty()) {
+        const QString name = CDataLocation::FileName(FC_WEDDING_DATA);
+        QFile::copy(sourceFolder + QLatin1Char('/') + name, event->GetFolder() + QLatin1Char('/') + name);
+    }
+    ReloadEvent();
+    const CHintBatch batch(*this);
+    // The copied data file still holds the answers: the event differs from it from now on.
+    m_modified = true;
+    for (CGuest* guest : m_records.guests) {
+        guest->SetTableIndex(0);
+        guest->SetCameCount(0);
+        guest->SetArrived(false);
+        guest->SetInvitationSent(false);
+        guest->SetStatus(0);
+        guest->SetGiftDollars(0);
+        guest->SetGiftShekels(0);
+        guest->SetSmsCount(0);
+        guest->SetGift(QString());
+        guest->SetGiftInfo(QString());
+    }
+    return true;
+}
+
+void CNewZelDoc::CreateDefaultGroups(QString brideName, QString groomName)
+{
+    if (brideName.isEmpty() && groomName.isEmpty())
+        return;
+    if (brideName == groomName) {
+        brideName += StringTable::Get(59606);
+        groomName += StringTable::Get(59607);
+    }
+    const bool single = brideName.isEmpty() || groomName.isEmpty();
+    if (!m_records.groups.isEmpty())
+        return;
+    const QStringList hebrew = {QStringLiteral("%s-חברים מהצבא"), QStringLiteral("%s-חברי ילדות"),
+                                QStringLiteral("%s-חברים מהתיכון"), QStringLiteral("%s-חברים מהאוניברסיטה"),
+                                QStringLiteral("%s-חברים מהעבודה"), QStringLiteral("%s-משפחה")};
+    const QStringList english = {QStringLiteral("%s-Childhood friends"), QStringLiteral("%s-High School friends"),
+                                 QStringLiteral("%s-University friends"), QStringLiteral("%s-Working place friends"),
+                                 QStringLiteral("%s-Family"), QStringLiteral("%s-Other friends")};
+    QStringList patterns;
+    for (const QString& pattern : Language::IsHebrew() ? hebrew : english) {
+        patterns << pattern;
+        if (!single)
+            patterns << pattern;
+    }
+    if (brideName.isEmpty())
+        brideName = groomName;
+    for (int i = 0; i < patterns.size(); ++i)
+        AddGroup(StringTable::Fill(patterns[i], {i % 2 == 0 && !single ? groomName : brideName}), nullptr);
+}
+
+CGuest* CNewZelDoc::AddGuest(const QString& name, const QString& familyName, QObject* sender)
+{
+    auto* guest = new CGuest(&m_settings, this);
+    guest->SetName(name);
+    guest->SetFamilyName(familyName);
+    m_records.guests.append(guest);
+    m_modified = true;
+    // Every view but the one that added the guest.
+    UpdateAllViews(sender, HINT_GUEST_ADDED, guest);
+    return guest;
+}
+
+CGroup* CNewZelDoc::AddGroup(const QString& name, QObject* sender)
+{
+    auto* group = new CGroup(this);
+    group->SetName(name);
+    m_records.groups.append(group);
+    m_modified = true;
+    UpdateAllViews(sender, HINT_GROUP_ADDED, group);
+    return group;
+}
+
+CGroup* CNewZelDoc::FindGroupByName(const QString& name) const
+{
+    for (CGroup* group : m_records.groups)
+        if (group->GetName() == name)
+            return group;
+    return nullptr;
+}
+
+bool CNewZelDoc::IsGroupUsed(const QString& name) const
+{
+    return std::any_of(m_records.guests.cbegin(), m_records.guests.cend(),
+                       [&name](const CGuest* guest) { return guest->GetGroupName() == name; });
+}
+
+void CNewZelDoc::SwapGroupNames(CGroup& first, CGroup& second)
+{
+    CGroup temporary(nullptr);
+    first.CopyNameTo(temporary);
+    second.CopyNameTo(first);
+    temporary.CopyNameTo(second);
+    temporary.ReleaseId();
+    m_modified = true;
+}
+
+void CNewZelDoc::RenameGroupInGuests(const QString& oldName, const QString& newName)
+{
+    m_modified = true;
+    for (CGuest* guest : m_records.guests)
+        if (guest->GetGroupName() == oldName)
+            guest->SetGroupName(newName);
+}
+
+bool CNewZelDoc::AddRestriction(CGuest& guest, const QString& fullName)
+{
+    const bool added = guest.AddRestriction(fullName, true);
+    if (added)
+        m_modified = true;
+    return added;
+}
+
+int CNewZelDoc::SumInvited() const
+{
+    int sum = 0;
+    for (const CGuest* guest : m_records.guests)
+        sum += guest->GetInvited();
+    return sum;
+}
+
+int CNewZelDoc::SumComing() const
+{
+    int sum = 0;
+    for (const CGuest* guest : m_records.guests)
+        sum += guest->GetComing();
+    return sum;
+}
+
+int CNewZelDoc::SumSmsCount() const
+{
+    int sum = 0;
+    for (const CGuest* guest : m_records.guests)
+        sum += guest->GetSmsCount();
+    return sum;
+}
+
+CGuest* CNewZelDoc::FindGuestByFullName(const QString& fullName) const
+{
+    for (CGuest* guest : m_records.guests)
+        if (guest->GetFullName() == fullName)
+            return guest;
+    return nullptr;
+}
+
+CTable* CNewZelDoc::CreateTable(const QString& name, int hallNumber, int seats)
+{
+    auto* table = new CTable(this);
+    table->SetName(name);
+    table->SetSeats(seats == -1 ? m_settings.GetNumberOfGuestsInTable() : seats);
+    table->SetHallNumber(hallNumber == -1 ? NextFreeHallNumber() : hallNumber);
+    table->SetId(int(m_records.tables.size()));
+    m_records.tables.append(table);
+    m_modified = true;
+    UpdateAllViews(nullptr, HINT_TABLE_ADDED, table);
+    return table;
+}
+
+int CNewZelDoc::NextFreeHallNumber() const
+{
+    const int count = int(m_records.tables.size());
+    for (int n = 1; n <= count; ++n)
+        if (FindTableByHallNumber(n))
+            return n;
+    return 0;
+}
+
+bool CNewZelDoc::FindTableByHallNumber(int hallNumber, int* tableId, QString* tableName) const
+{
+    if (hallNumber == 0)
+        return true;
+    for (const CTable* table : m_records.tables) {
+        if (table->GetHallNumber() == hallNumber) {
+            if (tableId)
+                *tableId = table->GetId();
+            if (tableName)
+                *tableName = table->GetName();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CNewZelDoc::IsTableNameFree(const QString& name) const
+{
+    return std::none_of(m_records.tables.cbegin(), m_records.tables.cend(),
+                        [&name](const CTable* table) { return table->GetName() == name; });
+}
+
+CTable* CNewZelDoc::FindTableBySerial(int serial) const
+{
+    for (CTable* table : m_records.tables)
+        if (table->GetSerial() == serial)
+            return table;
+    return nullptr;
+}
+
+int CNewZelDoc::TableNumberBySerial(int serial) const
+{
+    const CTable* table = FindTableBySerial(serial);
+    return table ? table->GetId() : -1;
+}
+
+void CNewZelDoc::DeleteTable(CTable& table)
+{
+    const CHintBatch batch(*this);
+    m_modified = true;
+    const int deleted = table.GetId();
+    if (deleted <= 0)
+        return;
+    MoveGuests(deleted, 0);
+    m_records.tables.removeOne(&table);
+    delete &table;
+    for (CTable* later : m_records.tables) {
+        const int id = later->GetId();
+        if (id > deleted) {
+            later->SetId(id - 1);
+            MoveGuests(id, id - 1);
+        }
+    }
+}
+
+void CNewZelDoc::SwapTables(int first, int second)
+{
+    const int count = int(m_records.tables.size());
+    if (first < 0 || second < 0 || first >= count || second >= count || first == second)
+        return;
+    const CHintBatch batch(*this);
+    CTable* a = m_records.tables[first];
+    CTable* b = m_records.tables[second];
+    // A number no table has, to hold the first table's guests for a moment.
+    const int parked = count;
+    MoveGuests(first, parked);
+    MoveGuests(second, first);
+    MoveGuests(parked, second);
+    CTable temporary(nullptr);
+    a->CopyTo(temporary);
+    b->CopyTo(*a);
+    temporary.CopyTo(*b);
+    temporary.ReleaseId();
+    m_modified = true;
+}
+
+void CNewZelDoc::MoveTable(int from, int to)
+{
+    if (from < 0 || to < 0)
+        return;
+    const CHintBatch batch(*this);
+    const int step = from < to ? 1 : -1;
+    for (int position = from; position != to; position += step)
+        SwapTables(position, position + step);
+}
+
+void CNewZelDoc::MoveGuests(int fromTable, int toTable)
+{
+    const CHintBatch batch(*this);
+    m_modified = true;
+    for (CGuest* guest : m_records.guests)
+        if (guest->GetTableIndex() == fromTable)
+            guest->SetTableIndex(toTable);
+}
+
+QList<CGuest*> CNewZelDoc::GuestsAtTable(int tableId, bool sorted) const
+{
+    QList<CGuest*> guests;
+    for (CGuest* guest : m_records.guests)
+        if (guest->GetTableIndex() == tableId)
+            guests.append(guest);
+    if (sorted)
+        std::stable_sort(guests.begin(), guests.end(),
+                         [](const CGuest* a, const CGuest* b) { return a->GetFullName() < b->GetFullName(); });
+    return guests;
+}
+
+int CNewZelDoc::SeatedSum(int tableNumber, int mode) const
+{
+    if (tableNumber < 0 || tableNumber >= m_records.tables.size())
+        return 0;
+    int sum = 0;
+    for (const CGuest* guest : m_records.guests) {
+        if (guest->GetTableIndex() != tableNumber)
+            continue;
+        sum += mode == CTable::CountComing ? guest->GetComing()
+             : mode == CTable::CountInvited ? guest->GetInvited()
+                                            : guest->GetCameCount();
+    }
+    return sum;
+}
+
+bool CNewZelDoc::CanSeatGuest(CGuest& guest, int tableId)
+{
+    if (tableId < 0 || tableId >= m_records.tables.size())
+        return false;
+    CTable* table = m_records.tables[tableId];
+    if (tableId > 0) {
+        for (const CGuest* other : m_records.guests) {
+            if (other == &guest || other->GetTableIndex() != tableId)
+                continue;
+            if (guest.HasRestriction(other->GetFullName()) &&
+                Ask(kRestrictionQuestion, kRestrictionCaption, MSG_YES_NO,
+                    {guest.GetFullName(), other->GetFullName()}) != MSG_RESULT_YES)
+                return false;
+        }
+    }
+    const int seated = SeatedSum(tableId, CTable::CountComing) - (guest.GetTableIndex() == tableId ? guest.GetComing() : 0);
+    if (seated + guest.GetComing() > table->GetSeats()) {
+        const int answer = tableId > 0 ? Ask(kCapacityQuestion, kCapacityCaption, MSG_YES_NO_CANCEL) : MSG_RESULT_YES;
+        if (answer == MSG_RESULT_CANCEL)
+            return false;
+        if (answer == MSG_RESULT_YES)
+            table->SetSeats(seated + guest.GetComing());
+        UpdateAllViews(nullptr, HINT_TABLE_CHANGED, table);
+    }
+    return true;
+}
+
+void CNewZelDoc::GuestTableChanged(CGuest&)
+{
+    m_modified = true;
+    if (m_batchDepth > 0)
+        m_tableHintPending = true;
+    else
+        UpdateAllViews(nullptr, HINT_TABLE_CHANGED, nullptr);
+}
+
+CNewZelDoc::CHintBatch::CHintBatch(CNewZelDoc& document)
+    : m_document(document)
+{
+    ++m_document.m_batchDepth;
+}
+
+CNewZelDoc::CHintBatch::~CHintBatch()
+{
+    if (--m_document.m_batchDepth == 0 && m_document.m_tableHintPending) {
+        m_document.m_tableHintPending = false;
+        m_document.UpdateAllViews(nullptr, HINT_TABLE_CHANGED, nullptr);
+    }
+}

@@ -1,0 +1,165 @@
+#pragma once
+
+#include "data/settings/AppSettings.h"
+#include "data/records/CheckPointInfo.h"
+#include "data/records/EventRecords.h"
+#include "data/storage/EventRegistry.h"
+#include "data/records/RecordOwner.h"
+#include "data/settings/Settings.h"
+
+#include <QObject>
+
+#include <memory>
+
+class CDataLocation;
+class CGroup;
+class CHintObject;
+class CTask;
+class IEventServices;
+class IProgressReporter;
+class IUserMessages;
+
+// The one object that owns all data of the active event: its records, the event and program
+// settings, the list of known events, the task tree and the backup numbering. It loads an event
+// from its folder, saves it back, and tells every view of a change with a numbered hint.
+class CNewZelDoc : public QObject, public IRecordOwner
+{
+    Q_OBJECT
+
+public:
+    // Loads the program settings and discovers the events; messages may be null (every question is
+    // then answered Cancel), and so may progress and services.
+    CNewZelDoc(CDataLocation& location, IUserMessages* messages, IProgressReporter* progress = nullptr,
+               IEventServices* services = nullptr, QObject* parent = nullptr);
+    // Writes the backup numbering, the active event's id and both settings files.
+    ~CNewZelDoc() override;
+
+    // The start-up steps: the folder of an older installation, the automatic download, loading,
+    // the calculator default, the start-up checkpoint and the background check.
+    bool OnNewDocument();
+    // Reads the active event folder into the lists. Without a data file the older INI files are
+    // read (and the event counts as modified so the next save replaces them).
+    void LoadEvent();
+    // Writes the event when modified. False when the data file could not be written: the event
+    // stays modified, the old file and the older INI files stay whole and the user is told.
+    bool SaveEvent();
+    void ReloadEvent();
+    // Makes a new event the active one, optionally from the data file of an earlier event, keeping
+    // its lists but none of the answers, arrivals, gifts and seating.
+    bool CreateEventFolder(const QString& sourceFolder);
+    void CreateDefaultGroups(QString brideName, QString groomName);
+    void SetActiveEvent(CZelEvent* event);
+    // Makes a folder the current event folder (the listed event of that folder when there is one)
+    // and reads its settings; LoadEvent reads its records.
+    void UseEventFolder(const QString& folder);
+    // Closing then writes nothing: for tools that only look at an event.
+    void DiscardOnClose() { m_discardOnClose = true; }
+
+    bool IsModified() const { return m_modified; }
+    void SetModified(bool modified = true) { m_modified = modified; }
+    // Whether the data file of the last load failed to parse.
+    bool LoadedDamagedFile() const { return m_damagedFile; }
+
+    // Tells every view (the sender included; views skip their own hints where they must).
+    void UpdateAllViews(QObject* sender, int hint, CHintObject* object = nullptr);
+
+    CSettings& Settings() { return m_settings; }
+    CAppSettings& AppSettings() { return m_appSettings; }
+    CEventRegistry& Events() { return m_events; }
+    CDataLocation& Location() { return m_location; }
+    IUserMessages* Messages() const { return m_messages; }
+    CCheckPointInfo& Checkpoint() { return m_checkpoint; }
+    CTask& RootTask() { return *m_rootTask; }
+
+    QList<CGuest*>& Guests() { return m_records.guests; }
+    QList<CGroup*>& Groups() { return m_records.groups; }
+    QList<CShape*>& Shapes() { return m_records.shapes; }
+    QList<CExpence*>& Expenses() { return m_records.expenses; }
+    QList<CTable*>& Tables() { return m_records.tables; }
+    QList<CMeeting*>& Meetings() { return m_records.meetings; }
+    QList<CCategory*>& Categories() { return m_records.categories; }
+    QList<COffer*>& Offers() { return m_records.offers; }
+    const CEventRecords& Records() const { return m_records; }
+
+    // Guests and groups.
+    CGuest* AddGuest(const QString& name, const QString& familyName, QObject* sender);
+    CGroup* AddGroup(const QString& name, QObject* sender);
+    CGroup* FindGroupByName(const QString& name) const;
+    bool IsGroupUsed(const QString& name) const;
+    void SwapGroupNames(CGroup& first, CGroup& second);
+    void RenameGroupInGuests(const QString& oldName, const QString& newName);
+    bool AddRestriction(CGuest& guest, const QString& fullName);
+    int GuestCount() const { return int(m_records.guests.size()); }
+    int SumInvited() const;
+    int SumComing() const;
+    int SumSmsCount() const;
+
+    // Tables: a table's number is its position in the list; table 0 holds the guests not seated.
+    CTable* CreateTable(const QString& name, int hallNumber = -1, int seats = -1);
+    // The smallest hall number from 1 up to the number of tables that no table uses, else 0.
+    int NextFreeHallNumber() const;
+    // True when the hall number is free; else the first table using it is named.
+    bool FindTableByHallNumber(int hallNumber, int* tableId = nullptr, QString* tableName = nullptr) const;
+    bool IsTableNameFree(const QString& name) const;
+    CTable* FindTableBySerial(int serial) const;
+    // Removes a real table, seating its guests at table 0 and moving the later tables up a number.
+    void DeleteTable(CTable& table);
+    // Exchanges what two positions hold (guests, name, notes, hall number, seats); numbers stay.
+    void SwapTables(int first, int second);
+    void MoveTable(int from, int to);
+    void MoveGuests(int fromTable, int toTable);
+    QList<CGuest*> GuestsAtTable(int tableId, bool sorted = false) const;
+    // Asks about restrictions and capacity; may enlarge the table. True when the guest may sit there.
+    bool CanSeatGuest(CGuest& guest, int tableId);
+
+    // IRecordOwner
+    const QList<CGuest*>& GetGuests() const override { return m_records.guests; }
+    CGuest* FindGuestByFullName(const QString& fullName) const override;
+    int TableNumberBySerial(int serial) const override;
+    int SeatedSum(int tableNumber, int mode) const override;
+    void GuestTableChanged(CGuest& guest) override;
+
+signals:
+    void Hint(QObject* sender, int hint, CHintObject* object);
+    // Views hand their pending edits to the records before the event is written.
+    void AboutToSave();
+
+private:
+    // While one lives, the table hints of single guests are collected into one hint at its end:
+    // a bulk move of thousands of guests refreshes the views once, not once a guest.
+    class CHintBatch
+    {
+    public:
+        explicit CHintBatch(CNewZelDoc& document);
+        ~CHintBatch();
+        CHintBatch(const CHintBatch&) = delete;
+        CHintBatch& operator=(const CHintBatch&) = delete;
+
+    private:
+        CNewZelDoc& m_document;
+    };
+
+    void ClearEvent();
+    void LoadOlderIniFiles();
+    bool KeepDamagedFile();
+    void SaveSettingsAndCheckpoint();
+    QString FilePath(int code) const;
+    int Ask(const QString& text, const QString& caption, int buttons, const QStringList& args = {});
+
+    CDataLocation& m_location;
+    IUserMessages* m_messages;
+    IProgressReporter* m_progress;
+    IEventServices* m_services;
+
+    bool m_modified = false;
+    bool m_damagedFile = false;
+    bool m_discardOnClose = false;
+    int m_batchDepth = 0;
+    bool m_tableHintPending = false;
+    CSettings m_settings;
+    CAppSettings m_appSettings;
+    CEventRecords m_records;
+    CEventRegistry m_events;
+    CCheckPointInfo m_checkpoint;
+    std::unique_ptr<CTask> m_rootTask;
+};

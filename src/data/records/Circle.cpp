@@ -1,0 +1,6 @@
+#include "data/records/Circle.h"
+
+int CCircle::ShapeType() const
+{
+    return KindCircle;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "data/records/Shape.h"
+
+// A circle of the hall sketch, with a text such as the dance floor or the bar.
+class CCircle : public CShape
+{
+public:
+    int ShapeType() const override;
+};

@@ -1,0 +1,107 @@
+#include "data/records/Offer.h"
+
+#include "data/storage/IniFile.h"
+#include "data/storage/XmlText.h"
+
+namespace {
+
+const QString kOlderPlanKey = QStringLiteral("IsInOffer");
+// The default that tells an absent IsInOffer from a stored one.
+const int kNoOlderPlan = 7;
+
+QString PlanKey(int plan)
+{
+    return QStringLiteral("IsInPlan") + QString::number(plan);
+}
+
+// Files of the first versions kept plan 0 as IsInOffer; the section is brought to the later keys.
+void ReplaceOlderPlanKey(const QString& path, const QString& section, bool inPlan)
+{
+    if (path.isEmpty())
+        return;
+    CIniFile file(path);
+    if (!file.HasSection(section))
+        return;
+    file.RemoveKey(section, kOlderPlanKey);
+    file.SetString(section, PlanKey(0), inPlan ? QStringLiteral("1") : QStringLiteral("0"));
+    file.Save();
+}
+
+}
+
+COffer::COffer()
+    : CExpence(s_ids.Take())
+{
+}
+
+QList<COffer*> COffer::LoadAllIni(const CIniFile& file)
+{
+    return LoadSections<COffer>(file, kPrefix);
+}
+
+void COffer::TakeIniComments(const QString& comments)
+{
+    m_notes = comments;
+}
+
+bool COffer::LoadIni(const CIniFile& file, const QString& section)
+{
+    if (!CExpence::LoadIni(file, section))
+        return false;
+    for (int plan = 0; plan < kPlanCount; ++plan)
+        m_inPlan[plan] = file.GetInt(section, PlanKey(plan), 0) == 1;
+    const int older = file.GetInt(section, kOlderPlanKey, kNoOlderPlan);
+    if (older != kNoOlderPlan) {
+        m_inPlan[0] = older == 1;
+        ReplaceOlderPlanKey(file.Path(), section, m_inPlan[0]);
+    }
+    m_isPerGuest = file.GetInt(section, QStringLiteral("IsPerGuest"), 0) == 1;
+    m_guestsForOffer = file.GetInt(section, QStringLiteral("number_of_guests_for_offers"), 0);
+    m_modified = false;
+    return true;
+}
+
+bool COffer::WriteXml(QByteArray& buffer) const
+{
+    XmlText::AppendStart(buffer, "Offer");
+    XmlText::AppendText(buffer, "oName", m_name);
+    XmlText::AppendText(buffer, "oInfo", m_notes);
+    XmlText::AppendInt(buffer, "oShekel", m_shekels);
+    XmlText::AppendText(buffer, "oCategory", GetCategory());
+    XmlText::AppendInt(buffer, "oInOffer1", m_inPlan[0] ? 1 : 0);
+    XmlText::AppendInt(buffer, "oInOffer2", m_inPlan[1] ? 1 : 0);
+    XmlText::AppendInt(buffer, "oInOffer3", m_inPlan[2] ? 1 : 0);
+    XmlText::AppendInt(buffer, "oGuestForOffer", m_guestsForOffer);
+    XmlText::AppendInt(buffer, "oIsPerGuest", m_isPerGuest ? 1 : 0);
+    XmlText::AppendEnd(buffer, "Offer");
+    return true;
+}
+
+qint64 COffer::GetPrice(int guestCount) const
+{
+    if (!m_isPerGuest)
+        return m_shekels;
+    return qint64(m_shekels) * (m_guestsForOffer < 1 ? guestCount : m_guestsForOffer);
+}
+
+bool COffer::IsInPlan(int plan) const
+{
+    return plan >= 0 && plan < kPlanCount && m_inPlan[plan];
+}
+
+bool COffer::SetInPlan(int plan, bool inPlan)
+{
+    if (plan < 0 || plan >= kPlanCount)
+        return false;
+    return SetField(m_inPlan[plan], inPlan);
+}
+
+bool COffer::SetPerGuest(bool perGuest)
+{
+    return SetField(m_isPerGuest, perGuest);
+}
+
+bool COffer::SetGuestsForOffer(int guests)
+{
+    return SetField(m_guestsForOffer, guests);
+}

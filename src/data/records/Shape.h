@@ -1,0 +1,65 @@
+#pragma once
+
+#include "data/records/BaseElement.h"
+#include "data/records/Table.h"
+
+#include <QList>
+#include <QString>
+
+// A shape of the hall sketch: a text (the name), a colour, a class text and a bounding rectangle.
+// The decorative kinds (rectangle, circle, loudspeaker) are kept with the event's records; the
+// sketch's table shapes stand for table records and are not written with the shapes.
+class CShape : public CBaseElement
+{
+public:
+    using Area = CTable::Area;
+
+    // The stored kind of a shape.
+    enum Kind { KindRectangle = 1, KindCircle = 2, KindSpeaker = 3, KindTable = 4 };
+    // A COLORREF, 0x00BBGGRR.
+    static constexpr int kDefaultColor = 0xE1E1E1;
+
+    CShape();
+
+    // A new decorative shape of the kind, or null for any other kind.
+    static CShape* Create(int kind);
+    // Every decorative shape of an older GanArrangement.ini, in the order of the section numbers;
+    // sections of an unknown kind or without content are skipped. A sketch file still carrying the
+    // older ".gan" extension is first moved to the ".ini" name and read from there.
+    static QList<CShape*> LoadAllIni(const CIniFile& file);
+    // The right or bottom edge of a rectangle stored as a start and a size, kept within int.
+    static int FarEdge(int start, int size);
+    // The place and size a section of an older sketch or tables file keeps under the TableLoc and
+    // TableSize keys.
+    static Area ReadIniArea(const CIniFile& file, const QString& section);
+    static void ResetIdCounter() { s_ids.Reset(); }
+    static int IdCounter() { return s_ids.Last(); }
+
+    virtual int ShapeType() const = 0;
+    virtual bool IsTable() const { return false; }
+    // Whether the shape is written into the event data file with the decorative shapes.
+    virtual bool IsStored() const { return true; }
+
+    void MakeSection() override { FormatSection(kPrefix); }
+    int FileCode() const override { return FC_GAN_ARRANGEMENT; }
+    // Reads the text, place, size, colour and class; false for a section without any of them.
+    bool LoadIni(const CIniFile& file, const QString& section) override;
+    bool WriteXml(QByteArray& buffer) const override;
+    void ReleaseId() override { s_ids.Release(); }
+
+    virtual bool SetColor(int color) { return SetField(m_color, color); }
+    int GetColor() const { return m_color; }
+    virtual bool SetShapeClass(const QString& shapeClass) { return SetField(m_shapeClass, shapeClass); }
+    const QString& GetShapeClass() const { return m_shapeClass; }
+    virtual bool SetArea(const Area& area) { return SetField(m_area, area); }
+    const Area& GetArea() const { return m_area; }
+
+private:
+    static inline const QString kPrefix = QStringLiteral("Shapes");
+    // One counter for every kind of shape.
+    static inline CIdCounter s_ids;
+
+    int m_color = kDefaultColor;
+    QString m_shapeClass;
+    Area m_area;
+};

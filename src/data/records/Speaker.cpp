@@ -1,0 +1,6 @@
+#include "data/records/Speaker.h"
+
+int CSpeaker::ShapeType() const
+{
+    return KindSpeaker;
+}

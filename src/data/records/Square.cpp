@@ -1,0 +1,6 @@
+#include "data/records/Square.h"
+
+int CSquare::ShapeType() const
+{
+    return KindRectangle;
+}

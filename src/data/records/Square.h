@@ -1,0 +1,10 @@
+#pragma once
+
+#include "data/records/Shape.h"
+
+// A rectangle of the hall sketch, with a text such as the dance floor or the bar.
+class CSquare : public CShape
+{
+public:
+    int ShapeType() const override;
+};

@@ -1,0 +1,1178 @@
+#include "data/storage/XmlParser.h"
+
+#include "data/records/Category.h"
+#include "data/storage/ErrorReporter.h"
+#include "data/records/EventRecords.h"
+#include "data/records/Expence.h"
+#include "data/records/Group.h"
+#include "data/records/Guest.h"
+#include "data/records/Meeting.h"
+#include "data/records/Offer.h"
+#include "data/records/Table.h"
+#include "data/storage/XmlImportSink.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QRegularExpression>
+
+#include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/parsers/SAXParser.hpp>
+#include <xercesc/sax/InputSource.hpp>
+#include <xercesc/util/BinInputStream.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
+#include <xercesc/util/SecurityManager.hpp>
+#include <xercesc/util/XMLException.hpp>
+
+#include <cfloat>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstring>
+
+using Element = CXmlParser::Element;
+
+// Record elements first, then the fields of each record kind in one block per kind: a field's
+// record is found by the block it lies in.
+enum class CXmlParser::Element : unsigned char {
+    None,
+    Guest,
+    Expence,
+    Payment,
+    Table,
+    Group,
+    Meeting,
+    Category,
+    Offer,
+    Shape,
+
+    UniqueId,
+    Info,
+    TableOrder,
+    NumOfKids,
+    KidSeat,
+    Coming,
+    Invited,
+    InvNumber,
+    InvSent,
+    ApproveStat,
+    DollarsGift,
+    SekelsGift,
+    GiftInfo,
+    Gift,
+    Address,
+    GPhone,
+    MoPhone,
+    SmsCount,
+    GGroup,
+    GRelation,
+    FamilyName,
+    GsName,
+    EMail,
+    Transportation,
+    Restricted,
+    ThatCame,
+
+    ExpName,
+    ExpInfo,
+    ExpDollar,
+    ExpShekel,
+    ExpPayer,
+    ExpPaid,
+    ExpCat,
+
+    PDollar,
+    PShekel,
+    PPaid,
+    PDate,
+    PInfo,
+
+    TName,
+    TSeats,
+    TNumHall,
+    TClass,
+    TCordX,
+    TCordY,
+    TWidth,
+    THeight,
+    TColor,
+    TdStyle,
+
+    GrName,
+
+    MName,
+    MInfo,
+    MContactJob,
+    MContactAdd,
+    MContactPhone,
+    MContactName,
+    MYear,
+    MMonth,
+    MDay,
+
+    CName,
+
+    OName,
+    OInfo,
+    OShekel,
+    OCategory,
+    OInOffer1,
+    OInOffer2,
+    OInOffer3,
+    OGuestForOffer,
+    OIsPerGuest,
+
+    SType,
+    SpName,
+    SColor,
+    SClass,
+    SLocX,
+    SLocY,
+    SSizeX,
+    SSizeY,
+};
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcXml, "WEDDING - CXmlParser")
+
+// The data file nests five deep; a file nesting deeper than this is no data file, and the parser's
+// memory grows with every open element.
+constexpr int kMaxDepth = 256;
+// Far above any event; a larger file is not read into memory at all.
+constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
+
+bool InRange(Element element, Element first, Element last)
+{
+    return element >= first && element <= last;
+}
+
+bool IsRecord(Element element)
+{
+    return InRange(element, Element::Guest, Element::Shape);
+}
+
+// The record kind a field belongs to.
+Element RecordOf(Element field)
+{
+    struct Block
+    {
+        Element first;
+        Element last;
+        Element record;
+    };
+    static constexpr Block kBlocks[] = {
+        {Element::UniqueId, Element::ThatCame, Element::Guest},
+        {Element::ExpName, Element::ExpCat, Element::Expence},
+        {Element::PDollar, Element::PInfo, Element::Payment},
+        {Element::TName, Element::TdStyle, Element::Table},
+        {Element::GrName, Element::GrName, Element::Group},
+        {Element::MName, Element::MDay, Element::Meeting},
+        {Element::CName, Element::CName, Element::Category},
+        {Element::OName, Element::OIsPerGuest, Element::Offer},
+        {Element::SType, Element::SSizeY, Element::Shape},
+    };
+    for (const Block& block : kBlocks) {
+        if (InRange(field, block.first, block.last))
+            return block.record;
+    }
+    return Element::None;
+}
+
+struct ElementName
+{
+    const char* name;
+    Element element;
+};
+
+// Lower-case names: element names match without regard to case.
+constexpr ElementName kElementNames[] = {
+    {"guest", Element::Guest},
+    {"expence", Element::Expence},
+    {"payment", Element::Payment},
+    {"table", Element::Table},
+    {"group", Element::Group},
+    {"meeting", Element::Meeting},
+    {"category", Element::Category},
+    {"offer", Element::Offer},
+    {"shape", Element::Shape},
+    {"uniqueid", Element::UniqueId},
+    {"info", Element::Info},
+    {"tableorder", Element::TableOrder},
+    {"numofkids", Element::NumOfKids},
+    {"kidseat", Element::KidSeat},
+    {"coming", Element::Coming},
+    {"invited", Element::Invited},
+    {"invnumber", Element::InvNumber},
+    {"invsent", Element::InvSent},
+    {"approvestat", Element::ApproveStat},
+    {"dollarsgift", Element::DollarsGift},
+    {"sekelsgift", Element::SekelsGift},
+    {"giftinfo", Element::GiftInfo},
+    {"gift", Element::Gift},
+    {"address", Element::Address},
+    {"gphone", Element::GPhone},
+    {"mophone", Element::MoPhone},
+    {"smscount", Element::SmsCount},
+    {"ggroup", Element::GGroup},
+    {"grelation", Element::GRelation},
+    {"familyname", Element::FamilyName},
+    {"gsname", Element::GsName},
+    {"email", Element::EMail},
+    {"transportation", Element::Transportation},
+    {"restricted", Element::Restricted},
+    {"thatcame", Element::ThatCame},
+    {"expname", Element::ExpName},
+    {"expinfo", Element::ExpInfo},
+    {"expdollar", Element::ExpDollar},
+    {"expshekel", Element::ExpShekel},
+    {"exppayer", Element::ExpPayer},
+    {"exppaid", Element::ExpPaid},
+    {"expcat", Element::ExpCat},
+    {"pdollar", Element::PDollar},
+    {"pshekel", Element::PShekel},
+    {"ppaid", Element::PPaid},
+    {"pdate", Element::PDate},
+    {"pinfo", Element::PInfo},
+    {"tname", Element::TName},
+    {"tseats", Element::TSeats},
+    {"tnumhall", Element::TNumHall},
+    {"tclass", Element::TClass},
+    {"tcordx", Element::TCordX},
+    {"tcordy", Element::TCordY},
+    {"twidth", Element::TWidth},
+    {"theight", Element::THeight},
+    {"tcolor", Element::TColor},
+    {"tdstyle", Element::TdStyle},
+    {"grname", Element::GrName},
+    {"mname", Element::MName},
+    {"minfo", Element::MInfo},
+    {"mcontactjob", Element::MContactJob},
+    {"mcontactadd", Element::MContactAdd},
+    {"mcontactphone", Element::MContactPhone},
+    {"mcontactname", Element::MContactName},
+    {"myear", Element::MYear},
+    {"mmonth", Element::MMonth},
+    {"mday", Element::MDay},
+    {"cname", Element::CName},
+    {"oname", Element::OName},
+    {"oinfo", Element::OInfo},
+    {"oshekel", Element::OShekel},
+    {"ocategory", Element::OCategory},
+    {"oinoffer1", Element::OInOffer1},
+    {"oinoffer2", Element::OInOffer2},
+    {"oinoffer3", Element::OInOffer3},
+    {"oguestforoffer", Element::OGuestForOffer},
+    {"oisperguest", Element::OIsPerGuest},
+    {"stype", Element::SType},
+    {"spname", Element::SpName},
+    {"scolor", Element::SColor},
+    {"sclass", Element::SClass},
+    {"slocx", Element::SLocX},
+    {"slocy", Element::SLocY},
+    {"ssizex", Element::SSizeX},
+    {"ssizey", Element::SSizeY},
+};
+
+// Every start and end tag is looked up, so the lookup allocates nothing: the name is lower-cased
+// into a small buffer while its hash is taken, and found in an open-addressing table (the
+// multiplier spreads the known names over the table without collisions).
+class ElementTable
+{
+public:
+    ElementTable()
+    {
+        for (const ElementName& entry : kElementNames) {
+            const int length = int(std::strlen(entry.name));
+            quint32 slot = Hash(entry.name, length) & kMask;
+            while (m_slots[slot].name)
+                slot = (slot + 1) & kMask;
+            m_slots[slot] = {entry.name, length, entry.element};
+        }
+    }
+
+    Element Find(const XMLCh* name) const
+    {
+        char lower[kMaxNameLength];
+        int length = 0;
+        quint32 hash = 0;
+        for (; name[length]; ++length) {
+            const XMLCh c = name[length];
+            if (length == kMaxNameLength || c >= 0x80)
+                return Element::None;
+            lower[length] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+            hash = hash * kMultiplier + quint32(uchar(lower[length]));
+        }
+        for (quint32 slot = Mix(hash) & kMask;; slot = (slot + 1) & kMask) {
+            const Slot& candidate = m_slots[slot];
+            if (!candidate.name)
+                return Element::None;
+            if (candidate.length == length && std::memcmp(candidate.name, lower, size_t(length)) == 0)
+                return candidate.element;
+        }
+    }
+
+private:
+    static constexpr int kMaxNameLength = 31;
+    static constexpr quint32 kMultiplier = 1091;
+    static constexpr quint32 kMask = 511;
+
+    struct Slot
+    {
+        const char* name = nullptr;
+        int length = 0;
+        Element element = Element::None;
+    };
+
+    static quint32 Mix(quint32 hash) { return hash ^ (hash >> 16); }
+    static quint32 Hash(const char* name, int length)
+    {
+        quint32 hash = 0;
+        for (int i = 0; i < length; ++i)
+            hash = hash * kMultiplier + quint32(uchar(name[i]));
+        return Mix(hash);
+    }
+
+    Slot m_slots[kMask + 1];
+};
+
+Element Lookup(const XMLCh* name)
+{
+    static const ElementTable table;
+    return table.Find(name);
+}
+
+bool IsAsciiDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The leading decimal number of a text, as the C library reads it (no number gives 0), saturated
+// to the range of int.
+int LeadingInt(QStringView text)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    qint64 value = 0;
+    for (; i < text.size() && IsAsciiDigit(text[i].unicode()); ++i)
+        value = qMin<qint64>(value * 10 + (text[i].unicode() - u'0'), qint64(INT_MAX) + 1);
+    return negative ? int(-value) : int(qMin<qint64>(value, INT_MAX));
+}
+
+// The leading decimal fraction of a text, independent of the locale; no number, or one too large
+// for a float, gives 0.
+float LeadingFloat(QStringView text)
+{
+    char number[64];
+    int length = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (length == int(sizeof number) || !(IsAsciiDigit(u) || u == u'.' || u == u'-' || u == u'+' || u == u'e' || u == u'E'))
+            break;
+        number[length++] = char(u);
+    }
+    const char* begin = number;
+    if (length > 0 && *begin == '+')
+        ++begin;
+    double value = 0;
+    const auto result = std::from_chars(begin, number + length, value);
+    if (result.ec != std::errc() || !std::isfinite(value) || std::fabs(value) > FLT_MAX)
+        return 0;
+    return float(value);
+}
+
+// The XML parser delivers every line break as "\n"; the records keep "\r\n".
+QString WithCrLf(QStringView text)
+{
+    qsizetype lineFeed = text.indexOf(u'\n');
+    if (lineFeed < 0)
+        return text.toString();
+    QString result;
+    result.reserve(text.size() + text.count(u'\n'));
+    qsizetype from = 0;
+    for (; lineFeed >= 0; lineFeed = text.indexOf(u'\n', lineFeed + 1)) {
+        result += text.sliced(from, lineFeed - from);
+        if (lineFeed == 0 || text[lineFeed - 1] != u'\r')
+            result += u'\r';
+        from = lineFeed;
+    }
+    result += text.sliced(from);
+    return result;
+}
+
+// The length of the longest prefix that is well-formed UTF-8; a sequence cut off at the end counts
+// as malformed.
+qsizetype ValidUtf8Length(const QByteArray& data)
+{
+    const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
+    const qsizetype size = data.size();
+    qsizetype i = 0;
+    while (i < size) {
+        if (i + 8 <= size) {
+            quint64 word;
+            std::memcpy(&word, bytes + i, sizeof word);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const uchar lead = bytes[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra;
+        uint code;
+        uint smallest;
+        if ((lead & 0xE0) == 0xC0) {
+            extra = 1, code = lead & 0x1F, smallest = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            extra = 2, code = lead & 0x0F, smallest = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            extra = 3, code = lead & 0x07, smallest = 0x10000;
+        } else {
+            return i;
+        }
+        if (size - i <= extra)
+            return i;
+        for (int k = 1; k <= extra; ++k) {
+            const uchar trail = bytes[i + k];
+            if ((trail & 0xC0) != 0x80)
+                return i;
+            code = code << 6 | (trail & 0x3F);
+        }
+        if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return i;
+        i += extra + 1;
+    }
+    return size;
+}
+
+// Whether the bytes are a UTF-8 document: a UTF-8 mark, or no mark of another encoding and a
+// declaration that names UTF-8 or no encoding at all. Other encodings are left to the parser.
+bool IsUtf8Document(const QByteArray& data)
+{
+    if (data.startsWith("\xEF\xBB\xBF"))
+        return true;
+    if (data.size() >= 2 && (data[0] == '\0' || data[1] == '\0' || data.startsWith("\xFE\xFF") || data.startsWith("\xFF\xFE")))
+        return false;
+    if (!data.startsWith("<?xml"))
+        return true;
+    const qsizetype end = data.indexOf("?>");
+    const QString declaration = QString::fromLatin1(data.left(end < 0 ? 256 : end));
+    if (!declaration.contains(QLatin1String("encoding")))
+        return true;
+    static const QRegularExpression encoding(QStringLiteral("encoding\\s*=\\s*[\"']\\s*utf-?8\\s*[\"']"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return encoding.match(declaration).hasMatch();
+}
+
+// The file's bytes in memory, cut off as soon as the reader gives up: the parser then reads what it
+// has buffered, meets the end of its input and stops with a fatal error.
+class CutOffStream : public xercesc::BinInputStream
+{
+public:
+    CutOffStream(const char* bytes, XMLSize_t size, const bool& cutOff)
+        : m_bytes(reinterpret_cast<const XMLByte*>(bytes))
+        , m_size(size)
+        , m_cutOff(cutOff)
+    {
+    }
+    XMLFilePos curPos() const override { return m_position; }
+    XMLSize_t readBytes(XMLByte* const toFill, const XMLSize_t maxToRead) override
+    {
+        if (m_cutOff)
+            return 0;
+        const XMLSize_t count = qMin(maxToRead, m_size - m_position);
+        std::memcpy(toFill, m_bytes + m_position, count);
+        m_position += count;
+        return count;
+    }
+    const XMLCh* getContentType() const override { return nullptr; }
+
+private:
+    const XMLByte* m_bytes;
+    XMLSize_t m_size;
+    XMLSize_t m_position = 0;
+    const bool& m_cutOff;
+};
+
+class CutOffSource : public xercesc::InputSource
+{
+public:
+    CutOffSource(const char* bytes, XMLSize_t size, const bool& cutOff)
+        : xercesc::InputSource("WeddingData.xml")
+        , m_bytes(bytes)
+        , m_size(size)
+        , m_cutOff(cutOff)
+    {
+    }
+    xercesc::BinInputStream* makeStream() const override { return new CutOffStream(m_bytes, m_size, m_cutOff); }
+
+private:
+    const char* m_bytes;
+    XMLSize_t m_size;
+    const bool& m_cutOff;
+};
+
+}
+
+CXmlParser::CXmlParser(CEventRecords& records, CSettings* settings, IRecordOwner* owner)
+    : m_records(records)
+    , m_settings(settings)
+    , m_owner(owner)
+    , m_field(Element::None)
+{
+    try {
+        xercesc::XMLPlatformUtils::Initialize();
+        m_initialized = true;
+    } catch (const xercesc::XMLException&) {
+        qCWarning(lcXml) << "CXmlParser: the XML library could not be initialised";
+    }
+    m_text.reserve(1024);
+}
+
+CXmlParser::~CXmlParser()
+{
+    if (m_initialized)
+        xercesc::XMLPlatformUtils::Terminate();
+}
+
+long CXmlParser::Parse(const QString& path, IXmlImportSink* sink)
+{
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || info.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcXml) << "Parse: cannot read" << path;
+        return kFailed;
+    }
+    return ParseData(file.readAll(), sink);
+}
+
+long CXmlParser::ParseData(const QByteArray& data, IXmlImportSink* sink)
+{
+    Begin(sink);
+    if (!m_initialized)
+        return kFailed;
+    // The parser converts whole buffers at once and would lose the records in front of a bad byte
+    // within the same buffer: the file is read as if it ended there.
+    const qsizetype usable = IsUtf8Document(data) ? ValidUtf8Length(data) : data.size();
+    const bool cut = usable < data.size();
+    if (cut)
+        qCWarning(lcXml) << "ParseData: malformed UTF-8 at byte" << usable;
+    Run(data.constData(), usable);
+    const bool failed = m_fatalError || cut;
+    if (!failed && m_sink)
+        m_sink->FileDone();
+    Begin(nullptr);
+    return failed ? kFailed : 0;
+}
+
+void CXmlParser::Begin(IXmlImportSink* sink)
+{
+    m_sink = sink;
+    m_fatalError = false;
+    m_abort = false;
+    m_open.clear();
+    m_guest = nullptr;
+    m_expense = nullptr;
+    m_payment = nullptr;
+    m_table = nullptr;
+    m_group = nullptr;
+    m_meeting = nullptr;
+    m_category = nullptr;
+    m_offer = nullptr;
+    m_shape = PendingShape();
+    m_field = Element::None;
+    m_text.clear();
+}
+
+void CXmlParser::Run(const char* bytes, qsizetype length)
+{
+    xercesc::SAXParser parser;
+    parser.setValidationScheme(xercesc::SAXParser::Val_Auto);
+    parser.setDoNamespaces(false);
+    parser.setDoSchema(false);
+    parser.setValidationSchemaFullChecking(false);
+    // Past a fatal error the structure of the file is lost: what follows would land in the wrong
+    // records, and a file built to fail (an entity bomb) would keep the parser busy for good.
+    parser.setExitOnFirstFatalError(true);
+    parser.setLoadExternalDTD(false);
+    parser.setDisableDefaultEntityResolution(true);
+    // Limits the expansion of entities defined inside the file.
+    xercesc::SecurityManager security;
+    parser.setSecurityManager(&security);
+    CErrorReporter reporter(*this);
+    parser.setDocumentHandler(this);
+    parser.setErrorHandler(&reporter);
+    parser.setEntityResolver(this);
+
+    const CutOffSource source(bytes, XMLSize_t(length), m_abort);
+    try {
+        parser.parse(source);
+    } catch (const xercesc::XMLException&) {
+        SetFatalError();
+    } catch (const xercesc::SAXException&) {
+        SetFatalError();
+    } catch (const xercesc::OutOfMemoryException&) {
+        SetFatalError();
+    }
+}
+
+void CXmlParser::SetFatalError()
+{
+    m_fatalError = true;
+}
+
+void CXmlParser::ResetErrors()
+{
+    m_fatalError = false;
+}
+
+xercesc::InputSource* CXmlParser::resolveEntity(const XMLCh* const, const XMLCh* const)
+{
+    static const XMLByte nothing = 0;
+    return new xercesc::MemBufInputSource(&nothing, 0, "empty");
+}
+
+void CXmlParser::startElement(const XMLCh* const name, xercesc::AttributeList& attributes)
+{
+    if (m_abort)
+        return;
+    if (m_open.size() >= size_t(kMaxDepth)) {
+        qCWarning(lcXml) << "startElement: elements nested too deep";
+        SetFatalError();
+        m_abort = true;
+        return;
+    }
+    const Element element = Lookup(name);
+    m_open.push_back(element);
+    if (element == Element::None)
+        return;
+    if (IsRecord(element)) {
+        StartRecord(element, attributes);
+        return;
+    }
+    m_field = HasRecordFor(element) ? element : Element::None;
+    m_text.clear();
+}
+
+// The parser stops at the first fatal error, so every end tag closes the element opened last.
+void CXmlParser::endElement(const XMLCh* const)
+{
+    if (m_abort || m_open.empty())
+        return;
+    const Element element = m_open.back();
+    m_open.pop_back();
+    if (element == Element::None)
+        return;
+    if (IsRecord(element)) {
+        EndRecord(element);
+        return;
+    }
+    if (element != m_field)
+        return;
+    m_field = Element::None;
+    ApplyField(element, QStringView(m_text.data(), qsizetype(m_text.size())).trimmed());
+}
+
+void CXmlParser::characters(const XMLCh* const chars, const XMLSize_t length)
+{
+    if (m_field != Element::None && !m_abort)
+        m_text.append(chars, length);
+}
+
+void CXmlParser::StartRecord(Element element, xercesc::AttributeList& attributes)
+{
+    switch (element) {
+    case Element::Guest:
+        m_guest = new CGuest(m_settings, m_owner);
+        if (m_sink)
+            m_sink->TakeNewGuest(m_guest);
+        else
+            m_records.guests.append(m_guest);
+        break;
+    case Element::Expence:
+        m_expense = new CExpence;
+        m_payment = nullptr;
+        m_records.expenses.append(m_expense);
+        break;
+    case Element::Payment:
+        m_payment = m_expense ? &m_expense->AddPayment() : nullptr;
+        break;
+    case Element::Table:
+        m_table = new CTable(m_owner);
+        m_table->SetId(int(m_records.tables.size()));
+        m_records.tables.append(m_table);
+        break;
+    case Element::Group:
+        m_group = new CGroup(m_owner);
+        if (m_sink)
+            m_sink->TakeNewGroup(m_group);
+        else
+            m_records.groups.append(m_group);
+        break;
+    case Element::Meeting:
+        m_meeting = new CMeeting;
+        m_records.meetings.append(m_meeting);
+        break;
+    case Element::Category:
+        m_category = new CCategory;
+        m_records.categories.append(m_category);
+        break;
+    case Element::Offer:
+        m_offer = new COffer;
+        m_records.offers.append(m_offer);
+        break;
+    case Element::Shape:
+        m_shape = PendingShape();
+        m_shape.open = true;
+        for (XMLSize_t i = 0; i < attributes.getLength(); ++i) {
+            if (Lookup(attributes.getName(i)) == Element::SType) {
+                const XMLCh* value = attributes.getValue(i);
+                m_shape.kind = LeadingInt(QStringView(value, qsizetype(std::char_traits<char16_t>::length(value))).trimmed());
+            }
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void CXmlParser::EndRecord(Element element)
+{
+    if (m_field != Element::None && RecordOf(m_field) == element)
+        m_field = Element::None;
+    switch (element) {
+    case Element::Guest:
+        if (CGuest* guest = std::exchange(m_guest, nullptr)) {
+            guest->ClearFlags();
+            if (m_sink)
+                m_sink->GuestComplete(guest);
+        }
+        break;
+    case Element::Expence:
+        if (m_expense)
+            m_expense->ClearFlags();
+        m_expense = nullptr;
+        m_payment = nullptr;
+        break;
+    case Element::Payment:
+        if (m_payment)
+            m_payment->ClearModified();
+        m_payment = nullptr;
+        break;
+    case Element::Table:
+        if (m_table)
+            m_table->ClearFlags();
+        m_table = nullptr;
+        break;
+    case Element::Group:
+        if (m_group)
+            m_group->ClearFlags();
+        m_group = nullptr;
+        break;
+    case Element::Meeting:
+        if (m_meeting)
+            m_meeting->ClearFlags();
+        m_meeting = nullptr;
+        break;
+    case Element::Category:
+        if (m_category)
+            m_category->ClearFlags();
+        m_category = nullptr;
+        break;
+    case Element::Offer:
+        if (m_offer)
+            m_offer->ClearFlags();
+        m_offer = nullptr;
+        break;
+    case Element::Shape:
+        FinishShape();
+        break;
+    default:
+        break;
+    }
+}
+
+bool CXmlParser::HasRecordFor(Element field) const
+{
+    switch (RecordOf(field)) {
+    case Element::Guest:
+        return m_guest;
+    case Element::Expence:
+        return m_expense;
+    case Element::Payment:
+        return m_payment;
+    case Element::Table:
+        return m_table;
+    case Element::Group:
+        return m_group;
+    case Element::Meeting:
+        return m_meeting;
+    case Element::Category:
+        return m_category;
+    case Element::Offer:
+        return m_offer;
+    case Element::Shape:
+        return m_shape.open;
+    default:
+        return false;
+    }
+}
+
+void CXmlParser::ApplyField(Element field, QStringView text)
+{
+    if (!HasRecordFor(field))
+        return;
+    switch (RecordOf(field)) {
+    case Element::Guest:
+        ApplyGuestField(field, text);
+        break;
+    case Element::Expence:
+        ApplyExpenseField(field, text);
+        break;
+    case Element::Payment:
+        ApplyPaymentField(field, text);
+        break;
+    case Element::Table:
+        ApplyTableField(field, text);
+        break;
+    case Element::Group:
+        m_group->SetName(text.toString());
+        break;
+    case Element::Meeting:
+        ApplyMeetingField(field, text);
+        break;
+    case Element::Category:
+        m_category->SetName(text.toString());
+        break;
+    case Element::Offer:
+        ApplyOfferField(field, text);
+        break;
+    case Element::Shape:
+        ApplyShapeField(field, text);
+        break;
+    default:
+        break;
+    }
+}
+
+void CXmlParser::ApplyGuestField(Element field, QStringView text)
+{
+    CGuest& guest = *m_guest;
+    switch (field) {
+    case Element::UniqueId:
+        guest.SetUniqueId(LeadingInt(text));
+        break;
+    case Element::Info:
+        guest.SetNotes(WithCrLf(text));
+        break;
+    case Element::TableOrder:
+        guest.SetTableIndex(LeadingInt(text));
+        break;
+    case Element::NumOfKids:
+        guest.SetKids(LeadingInt(text));
+        break;
+    case Element::KidSeat:
+        guest.SetNeedKidsChair(text == u"1");
+        break;
+    case Element::Coming:
+        guest.SetComing(LeadingInt(text));
+        break;
+    case Element::Invited:
+        guest.SetInvited(LeadingInt(text));
+        break;
+    case Element::InvNumber:
+        guest.SetInvitations(LeadingInt(text));
+        break;
+    case Element::InvSent:
+        guest.SetInvitationSent(text == u"1");
+        break;
+    case Element::ApproveStat: {
+        const int status = LeadingInt(text);
+        guest.SetStatus(status == 3 ? 0 : status);
+        break;
+    }
+    case Element::DollarsGift:
+        guest.SetGiftDollars(LeadingFloat(text));
+        break;
+    case Element::SekelsGift:
+        guest.SetGiftShekels(LeadingFloat(text));
+        break;
+    case Element::GiftInfo:
+        guest.SetGiftInfo(text.toString());
+        break;
+    case Element::Gift:
+        guest.SetGift(text.toString());
+        break;
+    case Element::Address:
+        guest.SetAddress(WithCrLf(text));
+        break;
+    case Element::GPhone:
+        guest.SetPhone(text.toString());
+        break;
+    case Element::MoPhone:
+        guest.SetMobilePhone(text.toString());
+        break;
+    case Element::SmsCount:
+        guest.SetSmsCount(LeadingInt(text));
+        break;
+    case Element::GGroup:
+        guest.SetGroupName(text.toString());
+        break;
+    case Element::GRelation:
+        guest.SetRelation(text.toString());
+        break;
+    case Element::FamilyName:
+        guest.SetFamilyName(text.toString());
+        break;
+    case Element::GsName:
+        guest.SetName(text.toString());
+        break;
+    case Element::EMail:
+        guest.SetEmail(text.toString());
+        break;
+    case Element::Transportation:
+        guest.SetTransport(LeadingInt(text));
+        break;
+    case Element::Restricted:
+        guest.AddRestriction(text.toString(), false);
+        break;
+    case Element::ThatCame: {
+        const int came = LeadingInt(text);
+        guest.SetCameCount(came);
+        if (came >= 1)
+            guest.SetArrived(true);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CXmlParser::ApplyExpenseField(Element field, QStringView text)
+{
+    CExpence& expense = *m_expense;
+    switch (field) {
+    case Element::ExpName:
+        expense.SetName(text.toString());
+        break;
+    case Element::ExpInfo:
+        expense.SetInfo(WithCrLf(text));
+        break;
+    case Element::ExpDollar:
+        expense.SetDollars(LeadingInt(text));
+        break;
+    case Element::ExpShekel:
+        expense.SetShekels(LeadingInt(text));
+        break;
+    case Element::ExpPayer:
+        expense.SetPayer(text.toString());
+        break;
+    case Element::ExpPaid:
+        expense.SetPaid(LeadingInt(text));
+        break;
+    case Element::ExpCat:
+        expense.SetCategory(text.toString());
+        break;
+    default:
+        break;
+    }
+}
+
+void CXmlParser::ApplyPaymentField(Element field, QStringView text)
+{
+    CPayment& payment = *m_payment;
+    switch (field) {
+    case Element::PDollar:
+        payment.SetDollars(LeadingInt(text));
+        break;
+    case Element::PShekel:
+        payment.SetShekels(LeadingInt(text));
+        break;
+    case Element::PPaid:
+        payment.SetPaid(LeadingInt(text));
+        break;
+    case Element::PDate:
+        payment.SetDate(ShortDate::FromText(text.toString()));
+        break;
+    case Element::PInfo:
+        payment.SetInfo(text.toString());
+        break;
+    default:
+        break;
+    }
+}
+
+void CXmlParser::ApplyTableField(Element field, QStringView text)
+{
+    CTable& table = *m_table;
+    CTable::Area area = table.GetArea();
+    switch (field) {
+    case Element::TName:
+        table.SetName(WithCrLf(text));
+        break;
+    case Element::TSeats:
+        table.SetSeats(LeadingInt(text));
+        break;
+    case Element::TNumHall:
+        table.SetHallNumber(LeadingInt(text));
+        break;
+    case Element::TClass:
+        table.SetShapeClass(text.toString());
+        break;
+    // Width and height count from the left and top read before them.
+    case Element::TCordX:
+        area.left = LeadingInt(text);
+        table.SetArea(area);
+        break;
+    case Element::TCordY:
+        area.top = LeadingInt(text);
+        table.SetArea(area);
+        break;
+    case Element::TWidth:
+        area.right = CShape::FarEdge(area.left, LeadingInt(text));
+        table.SetArea(area);
+        break;
+    case Element::THeight:
+        area.bottom = CShape::FarEdge(area.top, LeadingInt(text));
+        table.SetArea(area);
+        break;
+    case Element::TColor:
+        table.SetColor(LeadingInt(text));
+        break;
+    case Element::TdStyle:
+        table.SetDrawStyle(LeadingInt(text));
+        break;
+    default:
+        break;
+    }
+}
+
+void CXmlParser::ApplyMeetingField(Element field, QStringView text)
+{
+    CMeeting& meeting = *m_meeting;
+    ShortDate date = meeting.GetDate();
+    switch (field) {
+    case Element::MName:
+        meeting.SetName(text.toString());
+        break;
+    // The meeting turns the line breaks of its notes itself when its flags are cleared.
+    case Element::MInfo:
+        meeting.SetNotes(text.toString());
+        break;
+    case Element::MContactJob:
+        meeting.SetContactJob(text.toString());
+        break;
+    case Element::MContactAdd:
+        meeting.SetContactAddress(text.toString());
+        break;
+    case Element::MContactPhone:
+        meeting.SetContactPhone(text.toString());
+        break;
+    case Element::MContactName:
+        meeting.SetContactName(text.toString());
+        break;
+    case Element::MYear:
+        date.year = quint16(LeadingInt(text));
+        meeting.SetDate(date);
+        break;
+    case Element::MMonth:
+        date.month = quint16(LeadingInt(text));
+        meeting.SetDate(date);
+        break;
+    case Element::MDay:
+        date.day = quint16(LeadingInt(text));
+        meeting.SetDate(date);
+        break;
+    default:
+        break;
+    }
+}
+
+void CXmlParser::ApplyOfferField(Element field, QStringView text)
+{
+    COffer& offer = *m_offer;
+    switch (field) {
+    case Element::OName:
+        offer.SetName(text.toString());
+        break;
+    case Element::OInfo:
+        offer.SetNotes(WithCrLf(text));
+        break;
+    case Element::OShekel:
+        offer.SetShekels(LeadingInt(text));
+        break;
+    case Element::OCategory:
+        offer.SetCategory(text.toString());
+        break;
+    case Element::OInOffer1:
+    case Element::OInOffer2:
+    case Element::OInOffer3:
+        offer.SetInPlan(int(field) - int(Element::OInOffer1), LeadingInt(text) != 0);
+        break;
+    case Element::OGuestForOffer:
+        offer.SetGuestsForOffer(LeadingInt(text));
+        break;
+    case Element::OIsPerGuest:
+        offer.SetPerGuest(LeadingInt(text) != 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CXmlParser::ApplyShapeField(Element field, QStringView text)
+{
+    PendingShape& shape = m_shape;
+    switch (field) {
+    case Element::SType:
+        shape.kind = LeadingInt(text);
+        break;
+    case Element::SpName:
+        shape.name = WithCrLf(text);
+        break;
+    case Element::SColor:
+        shape.color = LeadingInt(text);
+        break;
+    case Element::SClass:
+        shape.shapeClass = text.toString();
+        break;
+    case Element::SLocX:
+        shape.area.left = LeadingInt(text);
+        break;
+    case Element::SLocY:
+        shape.area.top = LeadingInt(text);
+        break;
+    case Element::SSizeX:
+        shape.area.right = CShape::FarEdge(shape.area.left, LeadingInt(text));
+        break;
+    case Element::SSizeY:
+        shape.area.bottom = CShape::FarEdge(shape.area.top, LeadingInt(text));
+        break;
+    default:
+        break;
+    }
+}
+
+void CXmlParser::FinishShape()
+{
+    const PendingShape pending = std::exchange(m_shape, PendingShape());
+    if (!pending.open)
+        return;
+    CShape* shape = CShape::Create(pending.kind);
+    if (!shape)
+        return;
+    shape->SetName(pending.name);
+    shape->SetColor(pending.color);
+    shape->SetShapeClass(pending.shapeClass);
+    shape->SetArea(pending.area);
+    shape->ClearFlags();
+    m_records.shapes.append(shape);
+}
