@@ -31,6 +31,16 @@ public:
     virtual bool IsCommandEnabled(int commandId) const;
     virtual void OnCommand(int commandId);
 
+    // Tool tips of the view and everything inside it; the program's "ShowTips" setting decides.
+    void ShowToolTips(bool show);
+    bool ToolTipsShown() const { return m_showTips; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void FollowSetting(QObject* sender, int hint, CHintObject* object);
+
     CNewZelDoc& m_document;
+    bool m_showTips = true;
 };

@@ -49,7 +49,8 @@ TEST(KidsDlg, AsManyKidsAsInvitedIsAcceptedOneMoreIsRefused)
     dialog.KidsField()->setValue(3);
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(dialog.GuestChanged());
+    EXPECT_EQ(guest.GetKids(), 0);
+    EXPECT_TRUE(dialog.WriteTo(guest));
     EXPECT_EQ(guest.GetKids(), 3);
     EXPECT_TRUE(guest.GetNeedKidsChair());
 }

@@ -1,12 +1,15 @@
 #include "app/ui/MainFrame.h"
 
 #include "app/ui/BrowserPanel.h"
+#include "backup/core/AutoBackup.h"
 #include "app/ui/CommandBars.h"
 #include "controls/CommandIds.h"
 #include "app/core/CommandTable.h"
 #include "app/ui/DocCommands.h"
 #include "app/ui/NewZelApp.h"
 #include "app/ui/PageViews.h"
+#include "guests/ui/GuestsView.h"
+#include "seating/ui/TablesView.h"
 #include "controls/GenericView.h"
 #include "data/storage/DataLocation.h"
 #include "data/storage/EventFileSet.h"
@@ -67,9 +70,15 @@ CMainFrame::CMainFrame(CNewZelDoc& document, CNewZelApp& app, IUserMessages& mes
         ActivateCurrentView();
 
     connect(&document, &CNewZelDoc::Hint, this, [this](QObject*, int hint, CHintObject* object) {
-        const auto* setting = dynamic_cast<const CStringHint*>(object);
-        if (hint == HINT_SETTING_CHANGED && setting && setting->GetText() == QLatin1String("ShowTips"))
+        // The object of another hint may be gone already (a table deleted by an earlier receiver).
+        const auto* setting = hint == HINT_SETTING_CHANGED ? dynamic_cast<const CStringHint*>(object) : nullptr;
+        if (setting && setting->GetText() == QLatin1String("ShowTips"))
             m_bars->ShowToolTips(m_document.AppSettings().GetShowTips());
+        // The page that shows what the hint names comes to the front.
+        else if (hint == HINT_SHOW_GUEST && object)
+            ShowPage(CGuestsView::kPosition);
+        else if (hint == HINT_LOCATE_GUEST_TABLE && object)
+            ShowPage(CTablesView::kPosition);
     });
     connect(&m_backupTimer, &QTimer::timeout, this, &CMainFrame::BackupTick);
     connect(&m_stateTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);
@@ -294,10 +303,7 @@ int CMainFrame::BackupInterval() const
 
 void CMainFrame::BackupTick()
 {
-    m_document.SetModified();
-    m_document.SaveEvent();
-    CDataLocation& location = m_document.Location();
-    EventFileSet::TakeCheckpoint(location.GetEventFolder(), location.GetBackupFolder());
+    CAutoBackup(m_document).Run();
 }
 
 void CMainFrame::changeEvent(QEvent* event)

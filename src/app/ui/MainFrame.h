@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/PageLayout.h"
+#include "app/ui/PageHost.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -24,7 +25,7 @@ using PageFactory = std::function<CGenericView*(int position, CNewZelDoc& docume
 // The one top-level window: the menu, the toolbar and the pages of the event in a tab control
 // (with a second-level tab control for the tables pages on a narrow screen), the routing of every
 // command, the automatic backup and the question at closing.
-class CMainFrame : public QMainWindow
+class CMainFrame : public QMainWindow, public IPageHost
 {
     Q_OBJECT
 
@@ -34,16 +35,16 @@ public:
                int desktopWidth = DesktopWidth(), PageFactory factory = nullptr, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    CNewZelDoc& Document() const { return m_document; }
+    CNewZelDoc& Document() const override { return m_document; }
     const CPageLayout& Layout() const { return *m_layout; }
 
     // Shows a page of the layout and stores it as the event's last page; false when absent.
-    bool ShowPage(int position);
+    bool ShowPage(int position) override;
     void NextPage();
     void PreviousPage();
     // The position of the active view, 0 without one.
-    int ActivePosition() const;
-    CGenericView* ActiveView() const { return m_activeView; }
+    int ActivePosition() const override;
+    CGenericView* ActiveView() const override { return m_activeView; }
     CGenericView* View(int position) const { return m_views.value(position); }
     QTabWidget* Tabs() const { return m_tabs; }
     QTabWidget* TablesTabs() const { return m_tablesTabs; }

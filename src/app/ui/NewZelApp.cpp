@@ -2,7 +2,7 @@
 
 #include "controls/CommandIds.h"
 #include "app/core/CommandTable.h"
-#include "app/ui/MainFrame.h"
+#include "app/ui/PageHost.h"
 #include "app/ui/TipOfTheDayDlg.h"
 #include "controls/GenericView.h"
 #include "data/settings/Language.h"

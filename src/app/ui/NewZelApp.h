@@ -7,7 +7,7 @@
 
 #include <QObject>
 
-class CMainFrame;
+class IPageHost;
 class CNewZelDoc;
 class IPlatform;
 class IUserMessages;
@@ -28,7 +28,7 @@ public:
     // The user declined the real-time layout: both flags clear and General.ini says so.
     void DeclineRealTime();
 
-    void SetMainFrame(CMainFrame* frame) { m_frame = frame; }
+    void SetMainFrame(IPageHost* frame) { m_frame = frame; }
 
     bool HandlesCommand(int command) const;
     bool IsCommandEnabled(int command) const;
@@ -68,7 +68,7 @@ private:
     CGeneralIni m_general;
     IUserMessages& m_messages;
     IPlatform& m_platform;
-    CMainFrame* m_frame = nullptr;
+    IPageHost* m_frame = nullptr;
     bool m_realTimeAtStart;
     bool m_realTimeNext;
     QString m_reachabilityUrl;

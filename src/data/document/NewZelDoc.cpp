@@ -30,6 +30,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <utility>
 
 Q_LOGGING_CATEGORY(lcDocument, "WEDDING - CNewZelDoc")
 
@@ -39,13 +40,6 @@ namespace {
 const int kOlderFiles[] = {FC_GUESTS, FC_EXPENCES, FC_TABLES, FC_GROUPS, FC_MEETINGS, FC_CATEGORY, FC_OFFERS,
                            FC_GAN_ARRANGEMENT};
 
-const QString kRestrictionQuestion = QStringLiteral(
-    "המוזמנים '%s' לא יכולים לשבת\r\nעם המוזמנים '%s'.\r\nהאם להעבירם בכל זאת?\r\n\r\n"
-    "ניתן לשנות הגדרות אילו ב\"פרטים נוספים\" של מוזמן זה.");
-const QString kRestrictionCaption = QStringLiteral("בעיה בהושבת המוזמן");
-const QString kCapacityQuestion =
-    QStringLiteral("מספר המוזמנים בשולחן זה גדול ממספר המקומות בו\r\nהאם להגדיל את מספר המושבים בשולחן זה בהתאמה ?");
-const QString kCapacityCaption = QStringLiteral("מספר מוזמנים גדול");
 const QString kNotSavedText = QStringLiteral(
     "לא ניתן היה לשמור את נתוני הארוע בספריה:\r\n%s\r\nהנתונים הקודמים נשארו בשלמותם. אנא ודאו שניתן לכתוב לספריה ונסו לשמור שוב.");
 const QString kNotSavedCaption = QStringLiteral("הנתונים לא נשמרו!");
@@ -99,7 +93,20 @@ int CNewZelDoc::Ask(const QString& text, const QString& caption, int buttons, co
 
 void CNewZelDoc::UpdateAllViews(QObject* sender, int hint, CHintObject* object)
 {
+    if (m_batchDepth > 0 && (hint == HINT_TABLE_CHANGED || hint == HINT_GUEST_ADDED || hint == HINT_GUEST_CHANGED)) {
+        const int held = hint == HINT_GUEST_CHANGED ? HINT_REWRITE_ROWS : hint;
+        if (!m_heldHints.contains(held))
+            m_heldHints.append(held);
+        return;
+    }
     emit Hint(sender, hint, object);
+}
+
+void CNewZelDoc::SendHeldHints()
+{
+    const QList<int> held = std::exchange(m_heldHints, {});
+    for (int hint : held)
+        emit Hint(nullptr, hint, nullptr);
 }
 
 bool CNewZelDoc::OnNewDocument()
@@ -304,7 +311,7 @@ bool CNewZelDoc::CreateEventFolder(const QString& sourceFolder)
         QFile::copy(sourceFolder + QLatin1Char('/') + name, event->GetFolder() + QLatin1Char('/') + name);
     }
     ReloadEvent();
-    const CHintBatch batch(*this);
+    const CBatch batch(*this);
     // The copied data file still holds the answers: the event differs from it from now on.
     m_modified = true;
     for (CGuest* guest : m_records.guests) {
@@ -351,16 +358,32 @@ void CNewZelDoc::CreateDefaultGroups(QString brideName, QString groomName)
         AddGroup(StringTable::Fill(patterns[i], {i % 2 == 0 && !single ? groomName : brideName}), nullptr);
 }
 
-CGuest* CNewZelDoc::AddGuest(const QString& name, const QString& familyName, QObject* sender)
+CGuest* CNewZelDoc::AddGuest(const QString& name, const QString& familyName, QObject* sender,
+                             const std::function<void(CGuest&)>& prepare)
 {
     auto* guest = new CGuest(&m_settings, this);
     guest->SetName(name);
     guest->SetFamilyName(familyName);
+    if (prepare)
+        prepare(*guest);
     m_records.guests.append(guest);
     m_modified = true;
     // Every view but the one that added the guest.
     UpdateAllViews(sender, HINT_GUEST_ADDED, guest);
     return guest;
+}
+
+void CNewZelDoc::DeleteGuest(CGuest& guest, QObject* sender)
+{
+    if (!m_records.guests.removeOne(&guest))
+        return;
+    // The guests it named forget it, so that a later guest of that name starts free.
+    for (const QString& name : guest.GetRestrictions())
+        if (CGuest* other = FindGuestByFullName(name))
+            other->RemoveRestriction(guest.GetFullName());
+    m_modified = true;
+    UpdateAllViews(sender, HINT_GUEST_DELETED, &guest);
+    delete &guest;
 }
 
 CGroup* CNewZelDoc::AddGroup(const QString& name, QObject* sender)
@@ -413,25 +436,25 @@ bool CNewZelDoc::AddRestriction(CGuest& guest, const QString& fullName)
     return added;
 }
 
-int CNewZelDoc::SumInvited() const
+qint64 CNewZelDoc::SumInvited() const
 {
-    int sum = 0;
+    qint64 sum = 0;
     for (const CGuest* guest : m_records.guests)
         sum += guest->GetInvited();
     return sum;
 }
 
-int CNewZelDoc::SumComing() const
+qint64 CNewZelDoc::SumComing() const
 {
-    int sum = 0;
+    qint64 sum = 0;
     for (const CGuest* guest : m_records.guests)
         sum += guest->GetComing();
     return sum;
 }
 
-int CNewZelDoc::SumSmsCount() const
+qint64 CNewZelDoc::SumSmsCount() const
 {
-    int sum = 0;
+    qint64 sum = 0;
     for (const CGuest* guest : m_records.guests)
         sum += guest->GetSmsCount();
     return sum;
@@ -505,7 +528,7 @@ int CNewZelDoc::TableNumberBySerial(int serial) const
 
 void CNewZelDoc::DeleteTable(CTable& table)
 {
-    const CHintBatch batch(*this);
+    const CBatch batch(*this);
     m_modified = true;
     const int deleted = table.GetId();
     if (deleted <= 0)
@@ -527,7 +550,7 @@ void CNewZelDoc::SwapTables(int first, int second)
     const int count = int(m_records.tables.size());
     if (first < 0 || second < 0 || first >= count || second >= count || first == second)
         return;
-    const CHintBatch batch(*this);
+    const CBatch batch(*this);
     CTable* a = m_records.tables[first];
     CTable* b = m_records.tables[second];
     // A number no table has, to hold the first table's guests for a moment.
@@ -547,7 +570,7 @@ void CNewZelDoc::MoveTable(int from, int to)
 {
     if (from < 0 || to < 0)
         return;
-    const CHintBatch batch(*this);
+    const CBatch batch(*this);
     const int step = from < to ? 1 : -1;
     for (int position = from; position != to; position += step)
         SwapTables(position, position + step);
@@ -555,7 +578,7 @@ void CNewZelDoc::MoveTable(int from, int to)
 
 void CNewZelDoc::MoveGuests(int fromTable, int toTable)
 {
-    const CHintBatch batch(*this);
+    const CBatch batch(*this);
     m_modified = true;
     for (CGuest* guest : m_records.guests)
         if (guest->GetTableIndex() == fromTable)
@@ -589,52 +612,20 @@ int CNewZelDoc::SeatedSum(int tableNumber, int mode) const
     return sum;
 }
 
-bool CNewZelDoc::CanSeatGuest(CGuest& guest, int tableId)
-{
-    if (tableId < 0 || tableId >= m_records.tables.size())
-        return false;
-    CTable* table = m_records.tables[tableId];
-    if (tableId > 0) {
-        for (const CGuest* other : m_records.guests) {
-            if (other == &guest || other->GetTableIndex() != tableId)
-                continue;
-            if (guest.HasRestriction(other->GetFullName()) &&
-                Ask(kRestrictionQuestion, kRestrictionCaption, MSG_YES_NO,
-                    {guest.GetFullName(), other->GetFullName()}) != MSG_RESULT_YES)
-                return false;
-        }
-    }
-    const int seated = SeatedSum(tableId, CTable::CountComing) - (guest.GetTableIndex() == tableId ? guest.GetComing() : 0);
-    if (seated + guest.GetComing() > table->GetSeats()) {
-        const int answer = tableId > 0 ? Ask(kCapacityQuestion, kCapacityCaption, MSG_YES_NO_CANCEL) : MSG_RESULT_YES;
-        if (answer == MSG_RESULT_CANCEL)
-            return false;
-        if (answer == MSG_RESULT_YES)
-            table->SetSeats(seated + guest.GetComing());
-        UpdateAllViews(nullptr, HINT_TABLE_CHANGED, table);
-    }
-    return true;
-}
-
 void CNewZelDoc::GuestTableChanged(CGuest&)
 {
     m_modified = true;
-    if (m_batchDepth > 0)
-        m_tableHintPending = true;
-    else
-        UpdateAllViews(nullptr, HINT_TABLE_CHANGED, nullptr);
+    UpdateAllViews(nullptr, HINT_TABLE_CHANGED, nullptr);
 }
 
-CNewZelDoc::CHintBatch::CHintBatch(CNewZelDoc& document)
+CNewZelDoc::CBatch::CBatch(CNewZelDoc& document)
     : m_document(document)
 {
     ++m_document.m_batchDepth;
 }
 
-CNewZelDoc::CHintBatch::~CHintBatch()
+CNewZelDoc::CBatch::~CBatch()
 {
-    if (--m_document.m_batchDepth == 0 && m_document.m_tableHintPending) {
-        m_document.m_tableHintPending = false;
-        m_document.UpdateAllViews(nullptr, HINT_TABLE_CHANGED, nullptr);
-    }
+    if (--m_document.m_batchDepth == 0)
+        m_document.SendHeldHints();
 }

@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class CDataLocation;
@@ -60,8 +61,24 @@ public:
     // Whether the data file of the last load failed to parse.
     bool LoadedDamagedFile() const { return m_damagedFile; }
 
-    // Tells every view (the sender included; views skip their own hints where they must).
+    // Tells every view (the sender included; views skip their own hints where they must). Inside
+    // a batch the hints that concern many records are held back and sent once when it ends.
     void UpdateAllViews(QObject* sender, int hint, CHintObject* object = nullptr);
+
+    // While one lives, an operation that changes many records keeps the views from hearing of each
+    // record: the table, guest-added and guest-changed hints are sent once each when the outermost
+    // batch ends, with no object (refresh all), a changed guest as hint 24 (rewrite all rows).
+    class CBatch
+    {
+    public:
+        explicit CBatch(CNewZelDoc& document);
+        ~CBatch();
+        CBatch(const CBatch&) = delete;
+        CBatch& operator=(const CBatch&) = delete;
+
+    private:
+        CNewZelDoc& m_document;
+    };
 
     CSettings& Settings() { return m_settings; }
     CAppSettings& AppSettings() { return m_appSettings; }
@@ -82,7 +99,12 @@ public:
     const CEventRecords& Records() const { return m_records; }
 
     // Guests and groups.
-    CGuest* AddGuest(const QString& name, const QString& familyName, QObject* sender);
+    // prepare fills further fields before any view hears of the guest.
+    CGuest* AddGuest(const QString& name, const QString& familyName, QObject* sender,
+                     const std::function<void(CGuest&)>& prepare = {});
+    // Takes the guest out of the list and out of the restrictions of the guests it named, tells
+    // the views (hint 15) and deletes it.
+    void DeleteGuest(CGuest& guest, QObject* sender);
     CGroup* AddGroup(const QString& name, QObject* sender);
     CGroup* FindGroupByName(const QString& name) const;
     bool IsGroupUsed(const QString& name) const;
@@ -90,9 +112,10 @@ public:
     void RenameGroupInGuests(const QString& oldName, const QString& newName);
     bool AddRestriction(CGuest& guest, const QString& fullName);
     int GuestCount() const { return int(m_records.guests.size()); }
-    int SumInvited() const;
-    int SumComing() const;
-    int SumSmsCount() const;
+    // Sums over every guest, wide enough for any count a guest may hold.
+    qint64 SumInvited() const;
+    qint64 SumComing() const;
+    qint64 SumSmsCount() const;
 
     // Tables: a table's number is its position in the list; table 0 holds the guests not seated.
     CTable* CreateTable(const QString& name, int hallNumber = -1, int seats = -1);
@@ -109,8 +132,6 @@ public:
     void MoveTable(int from, int to);
     void MoveGuests(int fromTable, int toTable);
     QList<CGuest*> GuestsAtTable(int tableId, bool sorted = false) const;
-    // Asks about restrictions and capacity; may enlarge the table. True when the guest may sit there.
-    bool CanSeatGuest(CGuest& guest, int tableId);
 
     // IRecordOwner
     const QList<CGuest*>& GetGuests() const override { return m_records.guests; }
@@ -125,19 +146,6 @@ signals:
     void AboutToSave();
 
 private:
-    // While one lives, the table hints of single guests are collected into one hint at its end:
-    // a bulk move of thousands of guests refreshes the views once, not once a guest.
-    class CHintBatch
-    {
-    public:
-        explicit CHintBatch(CNewZelDoc& document);
-        ~CHintBatch();
-        CHintBatch(const CHintBatch&) = delete;
-        CHintBatch& operator=(const CHintBatch&) = delete;
-
-    private:
-        CNewZelDoc& m_document;
-    };
 
     void ClearEvent();
     void LoadOlderIniFiles();
@@ -145,6 +153,7 @@ private:
     void SaveSettingsAndCheckpoint();
     QString FilePath(int code) const;
     int Ask(const QString& text, const QString& caption, int buttons, const QStringList& args = {});
+    void SendHeldHints();
 
     CDataLocation& m_location;
     IUserMessages* m_messages;
@@ -155,7 +164,7 @@ private:
     bool m_damagedFile = false;
     bool m_discardOnClose = false;
     int m_batchDepth = 0;
-    bool m_tableHintPending = false;
+    QList<int> m_heldHints;
     CSettings m_settings;
     CAppSettings m_appSettings;
     CEventRecords m_records;

@@ -1,6 +1,6 @@
 #include "guests/ui/GuestGeneralInfoDlg.h"
 
-#include "guests/core/GuestDetailsRules.h"
+#include "guests/core/GuestEdits.h"
 #include "guests/ui/SelectGuestsDlg.h"
 
 #include "controls/DialogHelpers.h"
@@ -90,7 +90,6 @@ void CGuestGeneralInfoDlg::PickGuests()
 
 void CGuestGeneralInfoDlg::accept()
 {
-    GuestDetailsRules::SetRestrictions(m_document, m_guest, Names());
-    m_document.SetModified();
+    CGuestEdits(m_document).SetRestrictions(m_guest, Names());
     QDialog::accept();
 }

@@ -1,5 +1,6 @@
 #include "guests/ui/GuestInfoTab1.h"
 
+#include "guests/core/GroupEdits.h"
 #include "guests/core/GuestDetailsRules.h"
 #include "guests/core/GuestTexts.h"
 #include "guests/ui/KidsDlg.h"
@@ -14,6 +15,7 @@
 #include "data/records/Table.h"
 #include "data/document/ViewHint.h"
 #include "controls/TableMenu.h"
+#include "seating/core/TableEdits.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -186,8 +188,7 @@ void CGuestInfoTab1::ConnectFields()
     connect(m_family, &QLineEdit::textEdited, this, &CGuestInfoTab1::OnNamesEdited);
     auto text = [this](QLineEdit* edit, bool (CGuest::*set)(const QString&)) {
         connect(edit, &QLineEdit::textEdited, this, [this, set](const QString& value) {
-            if (m_guest && !m_loading && (m_guest->*set)(value))
-                Changed(false);
+            Edit([&](CGuest& guest) { return (guest.*set)(value); }, false);
         });
     };
     text(m_phone, &CGuest::SetPhone);
@@ -195,19 +196,17 @@ void CGuestInfoTab1::ConnectFields()
     text(m_email, &CGuest::SetEmail);
     auto lines = [this](QPlainTextEdit* edit, bool (CGuest::*set)(const QString&)) {
         connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, set] {
-            if (m_guest && !m_loading && (m_guest->*set)(ToRecord(edit->toPlainText())))
-                Changed(false);
+            Edit([&](CGuest& guest) { return (guest.*set)(ToRecord(edit->toPlainText())); }, false);
         });
     };
     lines(m_address, &CGuest::SetAddress);
     lines(m_notes, &CGuest::SetNotes);
     connect(m_group, &QComboBox::activated, this, [this] {
-        if (m_guest && !m_loading && m_guest->SetGroupName(m_group->currentText()))
+        if (m_guest && !m_loading && Edits().SetGroup(*m_guest, m_group->currentText()))
             Changed(true);
     });
     connect(m_relation, &QComboBox::activated, this, [this] {
-        if (m_guest && !m_loading && m_guest->SetRelation(m_relation->currentText()))
-            Changed(true);
+        Edit([this](CGuest& guest) { return guest.SetRelation(m_relation->currentText()); }, true);
     });
     connect(m_addGroup, &QToolButton::clicked, this,
             [this] { m_document.UpdateAllViews(this, HINT_ADD_GROUP, nullptr); });
@@ -252,10 +251,9 @@ void CGuestInfoTab1::SelectGroupOf(CGuest& guest)
         // A guest whose group the event does not list brings the group along; a guest without a
         // group in an event without groups gets a first one.
         const QString group = name.isEmpty() ? QStringLiteral("קבוצה חדשה") : name;
-        m_document.AddGroup(group, this);
+        CGroupEdits(m_document, m_view).Add(group);
         RefillGroups();
-        if (guest.SetGroupName(group))
-            m_document.SetModified();
+        Edits().SetGroup(guest, group);
         index = m_group->findText(group);
     }
     m_group->setCurrentIndex(index);
@@ -312,8 +310,7 @@ bool CGuestInfoTab1::Validate()
 {
     if (!m_guest)
         return true;
-    m_guest->SetName(m_guest->GetName().trimmed());
-    m_guest->SetFamilyName(m_guest->GetFamilyName().trimmed());
+    Edits().SetNames(*m_guest, m_guest->GetName().trimmed(), m_guest->GetFamilyName().trimmed());
     const GuestDetailsRules::NameProblem problem = GuestDetailsRules::CheckName(m_document.Guests(), *m_guest);
     if (problem == GuestDetailsRules::NameProblem::None)
         return true;
@@ -347,15 +344,13 @@ void CGuestInfoTab1::OnNamesEdited()
 {
     if (!m_guest || m_loading)
         return;
-    const bool names = m_guest->SetName(m_names->text().trimmed());
-    const bool family = m_guest->SetFamilyName(m_family->text().trimmed());
-    if (names || family)
+    if (Edits().SetNames(*m_guest, m_names->text().trimmed(), m_family->text().trimmed()))
         Changed(true);
 }
 
 void CGuestInfoTab1::OnInvitedChanged(int invited)
 {
-    if (!m_guest || m_loading || !GuestDetailsRules::SetInvited(*m_guest, invited))
+    if (!m_guest || m_loading || !Edits().SetInvited(*m_guest, invited))
         return;
     ShowCounts();
     Changed(true);
@@ -363,7 +358,7 @@ void CGuestInfoTab1::OnInvitedChanged(int invited)
 
 void CGuestInfoTab1::OnComingChanged(int coming)
 {
-    if (!m_guest || m_loading || !GuestDetailsRules::SetComing(*m_guest, coming))
+    if (!m_guest || m_loading || !Edits().SetComing(*m_guest, coming))
         return;
     ShowCounts();
     Changed(true);
@@ -376,9 +371,7 @@ void CGuestInfoTab1::OnStatusClicked(int status)
     const int old = StatusOf(*m_guest);
     if (status == old)
         return;
-    if (status == 2)
-        m_guest->SetComing(0);
-    m_guest->SetStatus(status);
+    Edits().SetStatus(*m_guest, status);
     ShowCounts();
     ShowStatus();
     if (old == 2)
@@ -398,11 +391,7 @@ void CGuestInfoTab1::CheckTableNumber()
         UserQuestion::Ask(m_document.Messages(), QStringLiteral("שולחן זה אינו קיים"), QStringLiteral("שולחן אינו קיים"), MSG_OK);
         refused = true;
     } else if (typed != current) {
-        refused = !m_document.CanSeatGuest(*m_guest, typed);
-        if (!refused) {
-            m_guest->SetTableIndex(typed);
-            m_document.SetModified();
-        }
+        refused = !CTableEdits(m_document, m_view).Seat(*m_guest, typed);
     }
     RefreshTable();
     if (refused)
@@ -431,8 +420,8 @@ void CGuestInfoTab1::EditKids()
     if (!m_guest)
         return;
     CKidsDlg dialog(*m_guest, m_document.Messages(), this);
-    if (dialog.exec() == QDialog::Accepted && dialog.GuestChanged())
-        m_document.SetModified();
+    if (dialog.exec() == QDialog::Accepted)
+        Edit([&dialog](CGuest& guest) { return dialog.WriteTo(guest); }, false);
     ShowCounts();
 }
 

@@ -72,12 +72,10 @@ void CGuestInfoTab2::BuildLayout()
     invitationLayout->addWidget(invitationsLabel, 1, 0);
     invitationLayout->addWidget(m_invitations, 1, 1);
     connect(m_invitationSent, &QCheckBox::toggled, this, [this](bool sent) {
-        if (m_guest && !m_loading && m_guest->SetInvitationSent(sent))
-            Changed(true);
+        Edit([sent](CGuest& guest) { return guest.SetInvitationSent(sent); }, true);
     });
     connect(m_invitations, &QSpinBox::valueChanged, this, [this](int count) {
-        if (m_guest && !m_loading && m_guest->SetInvitations(count))
-            Changed(true);
+        Edit([count](CGuest& guest) { return guest.SetInvitations(count); }, true);
     });
 
     auto* approvalBox = new QGroupBox(QStringLiteral("אישורי הזמנות"), this);
@@ -113,8 +111,7 @@ void CGuestInfoTab2::BuildLayout()
             return;
         // The counters compare the choice with the transport stored so far.
         ShowTransport(choice);
-        if (m_guest->SetTransport(choice))
-            Changed(false);
+        Edit([choice](CGuest& guest) { return guest.SetTransport(choice); }, false);
     });
 
     m_restrictions = new QPushButton(QStringLiteral("רשימת \"מוגבלים\""), this);

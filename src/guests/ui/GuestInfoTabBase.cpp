@@ -3,15 +3,15 @@
 #include "controls/MarkupTooltip.h"
 #include "data/document/NewZelDoc.h"
 
-CGuestInfoTabBase::CGuestInfoTabBase(CNewZelDoc& document, QWidget* parent)
-    : QWidget(parent)
+CGuestInfoTabBase::CGuestInfoTabBase(CNewZelDoc& document, QWidget* view)
+    : QWidget(view)
     , m_document(document)
+    , m_view(view)
 {
 }
 
 void CGuestInfoTabBase::Changed(bool listed)
 {
-    m_document.SetModified();
     if (listed && m_guest)
         emit GuestEdited(m_guest);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "guests/core/GuestEdits.h"
+
 #include <QWidget>
 
 class CGuest;
@@ -12,7 +14,8 @@ class CGuestInfoTabBase : public QWidget
     Q_OBJECT
 
 public:
-    CGuestInfoTabBase(CNewZelDoc& document, QWidget* parent = nullptr);
+    // The view is the parent: the edits of its pages are the view's own.
+    CGuestInfoTabBase(CNewZelDoc& document, QWidget* view);
 
     virtual QString Title() const = 0;
     // Loads every field from the guest; null empties the page.
@@ -26,11 +29,22 @@ signals:
     void GuestEdited(CGuest* guest);
 
 protected:
-    // Marks the event modified; listed says the change shows in the guest list.
+    // The edits of the shown guest, in the name of the view.
+    CGuestEdits Edits() const { return CGuestEdits(m_document, m_view); }
+    // Writes a plain field of the shown guest unless the page is loading it; listed says the guest
+    // list shows the field.
+    template <typename Change>
+    void Edit(Change change, bool listed)
+    {
+        if (m_guest && !m_loading && Edits().Edit(*m_guest, change))
+            Changed(listed);
+    }
+    // After an edit: tells the view when the guest list shows the field.
     void Changed(bool listed);
     void SetTip(QWidget* widget, const QString& markup);
 
     CNewZelDoc& m_document;
+    QObject* m_view;
     CGuest* m_guest = nullptr;
     // Set while the page loads a guest, so that the field handlers write nothing back.
     bool m_loading = false;

@@ -4,6 +4,8 @@
 #include "guests/ui/GuestFilterBar.h"
 #include "guests/ui/GuestInfoTab1.h"
 #include "guests/ui/GuestInfoTab2.h"
+#include "guests/core/GroupEdits.h"
+#include "guests/core/GuestEdits.h"
 #include "guests/core/GuestSearch.h"
 #include "guests/core/GuestTexts.h"
 #include "guests/ui/MultiGuestOperationDlg.h"
@@ -21,6 +23,8 @@
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -30,8 +34,6 @@
 namespace {
 
 // Hints of other pages that carry no enum name of their own.
-const int kHintGroupsRenamed = 3;
-const int kHintRewriteRows = 24;
 
 const QString kListTip = QStringLiteral(
     "<al_c><ct=0xFF0000><b>רשימת המוזמנים</b><ct=0x00C000><br><hr=100%%><br></ct><al_r>כאן מופיעים כל המוזמנים שהקלדתם<br>"
@@ -178,7 +180,9 @@ void CGuestsView::FitStatisticsColumns()
 void CGuestsView::OnUpdate(QObject* sender, int hint, CHintObject* object)
 {
     const bool fromOther = sender != this;
-    auto* guest = dynamic_cast<CGuest*>(object);
+    // Only these hints name a guest; the object of another may be gone already.
+    const bool namesGuest = hint == HINT_SHOW_GUEST || hint == HINT_GUEST_CHANGED || hint == HINT_GUEST_DELETED;
+    auto* guest = namesGuest ? dynamic_cast<CGuest*>(object) : nullptr;
     switch (hint) {
     case HINT_SHOW_GUEST:
         if (guest) {
@@ -188,7 +192,7 @@ void CGuestsView::OnUpdate(QObject* sender, int hint, CHintObject* object)
         }
         break;
     case HINT_GROUPS_CHANGED:
-    case kHintGroupsRenamed:
+    case HINT_GROUPS_RENAMED:
     case HINT_GROUP_ADDED:
         RefillGroups();
         // A renamed group shows in the rows of its guests.
@@ -214,16 +218,19 @@ void CGuestsView::OnUpdate(QObject* sender, int hint, CHintObject* object)
         }
         break;
     case HINT_GUEST_DELETED:
-        // Another page took a guest away: its row and the details must not point at it.
-        if (fromOther && guest)
+        // The row and the details must not point at a guest that is gone.
+        if (guest)
             RemoveGuestRow(guest);
         break;
     case HINT_GIFT_CHANGED:
         m_tab2->RefreshGift();
         break;
-    case kHintRewriteRows:
+    case HINT_REWRITE_ROWS:
         m_model.RefreshAll();
         RefreshStatistics();
+        break;
+    case HINT_ADD_GROUP:
+        AddGroupForShownGuest();
         break;
     case HINT_EVENT_RELOADING:
         // The records go away with the reload: nothing may point at them meanwhile.
@@ -292,20 +299,20 @@ int CGuestsView::OnCommitCell(int column, int row, const QString&, const QString
     CGuest* guest = m_model.GuestAt(row);
     if (!guest || newText.isEmpty())
         return CommitIgnored;
+    CGuestEdits edits(GetDocument(), this);
     switch (column) {
     case CGuestListModel::ColRelation:
-        guest->SetRelation(newText);
+        edits.Edit(*guest, [&](CGuest& g) { return g.SetRelation(newText); });
         break;
     case CGuestListModel::ColGroup:
-        guest->SetGroupName(newText);
+        edits.SetGroup(*guest, newText);
         break;
     case CGuestListModel::ColInvitationSent:
-        guest->SetInvitationSent(newText == GuestTexts::Yes());
+        edits.Edit(*guest, [&](CGuest& g) { return g.SetInvitationSent(newText == GuestTexts::Yes()); });
         break;
     default:
         return CommitIgnored;
     }
-    GetDocument().SetModified();
     if (guest == m_shown) {
         m_tab1->ShowGuest(guest);
         m_tab2->ShowGuest(guest);
@@ -440,7 +447,6 @@ void CGuestsView::GuestChanged(CGuest* guest)
     m_model.RefreshGuest(guest);
     RefreshStatistics();
     UpdateListTooltip();
-    GetDocument().UpdateAllViews(this, HINT_GUEST_CHANGED, guest);
 }
 
 void CGuestsView::RefreshStatistics()
@@ -448,6 +454,23 @@ void CGuestsView::RefreshStatistics()
     CGuestStatistics statistics;
     statistics.Compute(m_model.Rows());
     m_statisticsModel.SetStatistics(statistics);
+}
+
+void CGuestsView::AddGroupForShownGuest()
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, QStringLiteral("הוספת קבוצה"), QStringLiteral("שם הקבוצה החדשה:"),
+                                               QLineEdit::Normal, QString(), &ok).trimmed();
+    if (!ok || name.isEmpty())
+        return;
+    CGroup* group = GetDocument().FindGroupByName(name);
+    if (!group)
+        group = CGroupEdits(GetDocument(), this).Add(name);
+    RefillGroups();
+    if (m_shown && group && CGroupEdits(GetDocument(), this).MoveGuest(*m_shown, *group)) {
+        m_tab1->ShowGuest(m_shown);
+        GuestChanged(m_shown);
+    }
 }
 
 void CGuestsView::RefillGroups()
@@ -474,13 +497,7 @@ void CGuestsView::AddGuest()
             return;
         }
     }
-    const QString group = m_tab1->GroupText();
-    const QString relation = m_tab1->RelationText();
-    CGuest* guest = document.AddGuest(name, QString(), this);
-    guest->SetGroupName(group);
-    guest->SetRelation(relation);
-    guest->SetStatus(0);
-    document.SetModified();
+    CGuest* guest = CGuestEdits(document, this).Add(name, QString(), m_tab1->GroupText(), m_tab1->RelationText());
     m_filterBar->Reset();
     Rebuild(guest);
     m_tabs->setCurrentWidget(m_tab1);
@@ -494,19 +511,7 @@ void CGuestsView::DeleteGuest()
     CGuest* guest = SelectedGuest();
     if (!guest)
         return;
-    CNewZelDoc& document = GetDocument();
-    if (UserQuestion::Ask(document.Messages(), QStringLiteral("האם את/ה בטוח/ה שברצונך למחוק את '%s' ?"),
-                          QStringLiteral("מחיקת מוזמן?"), MSG_YES_NO, {guest->GetName()}) != MSG_RESULT_YES)
-        return;
-    RemoveGuestRow(guest);
-    // The guests it named forget it, so that a later guest of that name starts free.
-    for (const QString& name : guest->GetRestrictions())
-        if (CGuest* other = document.FindGuestByFullName(name))
-            other->RemoveRestriction(guest->GetFullName());
-    document.Guests().removeOne(guest);
-    document.SetModified();
-    document.UpdateAllViews(this, HINT_GUEST_DELETED, guest);
-    delete guest;
+    CGuestEdits(GetDocument(), this).Delete(*guest);
 }
 
 void CGuestsView::RemoveGuestRow(CGuest* guest)
@@ -530,9 +535,7 @@ void CGuestsView::ToggleApproval()
     CGuest* guest = SelectedGuest();
     if (!guest)
         return;
-    // Un-approving leaves the answer open; it never means "will not come".
-    guest->SetStatus(guest->IsApproved() ? 0 : 1);
-    GetDocument().SetModified();
+    CGuestEdits(GetDocument(), this).ToggleApproval(*guest);
     m_tab1->ShowGuest(guest);
     GuestChanged(guest);
 }
@@ -594,7 +597,6 @@ void CGuestsView::OpenMultiGuestDialog()
     RefreshStatistics();
     ShowGuest(m_shown);
     SelectGuest(m_shown);
-    GetDocument().UpdateAllViews(this, kHintRewriteRows, nullptr);
 }
 
 QMenu* CGuestsView::BuildContextMenu(QWidget* parent)

@@ -42,8 +42,12 @@ void CKidsDlg::accept()
                           QStringLiteral("מספר ילדים שגוי"), MSG_OK);
         return;
     }
-    const bool kids = m_guest.SetKids(m_kids->value());
-    const bool chair = m_guest.SetNeedKidsChair(m_chair->isChecked());
-    m_changed = kids || chair;
     QDialog::accept();
+}
+
+bool CKidsDlg::WriteTo(CGuest& guest) const
+{
+    const bool kids = guest.SetKids(m_kids->value());
+    const bool chair = guest.SetNeedKidsChair(m_chair->isChecked());
+    return kids || chair;
 }

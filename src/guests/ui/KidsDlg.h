@@ -15,8 +15,8 @@ class CKidsDlg : public QDialog
 public:
     CKidsDlg(CGuest& guest, IUserMessages* messages, QWidget* parent = nullptr);
 
-    // Whether OK changed the guest.
-    bool GuestChanged() const { return m_changed; }
+    // Writes the accepted values into a guest; true when anything changed.
+    bool WriteTo(CGuest& guest) const;
     QSpinBox* KidsField() const { return m_kids; }
     QCheckBox* ChairBox() const { return m_chair; }
 
@@ -29,5 +29,4 @@ private:
     IUserMessages* m_messages;
     QSpinBox* m_kids;
     QCheckBox* m_chair;
-    bool m_changed = false;
 };

@@ -1,5 +1,6 @@
 #include "guests/ui/MultiGuestOperationDlg.h"
 
+#include "guests/core/GuestEdits.h"
 #include "guests/core/GuestTexts.h"
 
 #include "controls/DialogHelpers.h"
@@ -118,7 +119,6 @@ QList<CGuest*> CMultiGuestOperationDlg::SelectedGuests() const
 
 void CMultiGuestOperationDlg::accept()
 {
-    if (Update().Apply(SelectedGuests()) > 0)
-        m_document.SetModified();
+    CGuestEdits(m_document, parent()).Apply(Update(), SelectedGuests());
     QDialog::accept();
 }

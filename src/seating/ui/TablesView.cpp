@@ -1,5 +1,6 @@
 #include "seating/ui/TablesView.h"
 
+#include "seating/core/TableEdits.h"
 #include "seating/ui/TableDefDlg.h"
 #include "controls/TableMenu.h"
 
@@ -26,12 +27,8 @@
 
 namespace {
 
-const QString kHallTakenText = QStringLiteral("המיקום של השולחן הנוכחי כבר בשימוש על ידי\r\nשולחן %d (%s)");
-const QString kHallTakenCaption = QStringLiteral("שולחן כבר תפוס!");
 const QString kUnseatedExplanation = QStringLiteral(
     "כאן נמצאים כל המוזמנים הבילתי משובצים. \r\nבסוף תהליך הסידור תא זה אמור להיות ריק\r\nוכל המוזמנים צריכים להיות משובצים לשולחן כלשהוא");
-const QString kDeleteQuestion =
-    QStringLiteral("?האם את/ה בטוח/ה שברצונך למחוק שולחן זה\r\n המוזמנים יועברו לרשימת הבילתי משובצים");
 const int kSummaryId = 59452;
 // From this many rows on the list needs room for its scroll bar.
 const int kScrollRows = 32;
@@ -167,7 +164,12 @@ void CTablesView::OnUpdate(QObject* sender, int hint, CHintObject* object)
     case HINT_SEATING_REBUILT:
     case HINT_GUEST_ADDED:
     case HINT_GUEST_DELETED:
+    case HINT_REWRITE_ROWS:
         Refill(true);
+        break;
+    case HINT_LOCATE_GUEST_TABLE:
+        if (const auto* guest = dynamic_cast<const CGuest*>(object))
+            LocateGuest(*guest);
         break;
     case HINT_TABLE_CHANGED:
         if (fromOther && !m_changing)
@@ -361,6 +363,20 @@ void CTablesView::FitColumns()
     m_guests->setColumnWidth(CTableGuestsModel::ColGroup, guestsWidth / 2 - 17);
 }
 
+void CTablesView::LocateGuest(const CGuest& guest)
+{
+    const int number = guest.GetTableIndex();
+    if (number < 0 || number >= GetDocument().Tables().size())
+        return;
+    const int row = RowOfTable(GetDocument().Tables()[number]);
+    if (row < 0)
+        return;
+    SelectTable(row);
+    const int guestRow = m_guestModel.RowOf(&guest);
+    if (guestRow >= 0)
+        m_guests->SelectRow(guestRow);
+}
+
 bool CTablesView::RunTableDialog(CTableDlg::Values& values, int tableNumber)
 {
     QStringList groups;
@@ -372,12 +388,8 @@ bool CTablesView::RunTableDialog(CTableDlg::Values& values, int tableNumber)
         if (dialog.exec() != QDialog::Accepted)
             return false;
         values = dialog.GetValues();
-        int usedBy = -1;
-        QString usedName;
-        if (values.hallNumber == ownHall || GetDocument().FindTableByHallNumber(values.hallNumber, &usedBy, &usedName))
+        if (CTableEdits(GetDocument(), this).CheckHallNumber(values.hallNumber, ownHall))
             return true;
-        UserQuestion::Ask(GetDocument().Messages(), kHallTakenText, kHallTakenCaption, MSG_OK,
-                          {QString::number(usedBy), usedName});
     }
 }
 
@@ -389,12 +401,10 @@ void CTablesView::AddTable()
     if (!RunTableDialog(values, -1))
         return;
     m_changing = true;
-    CTable* table = document.CreateTable(values.name, values.hallNumber, values.seats);
+    CTable* table = CTableEdits(document, this).Create(values.name, values.hallNumber, values.seats);
     m_changing = false;
-    if (!table)
-        return;
-    RefillAndSelect(m_tableModel.rowCount());
-    document.SetModified();
+    if (table)
+        RefillAndSelect(m_tableModel.rowCount());
 }
 
 void CTablesView::EditTable(CTable* table)
@@ -409,28 +419,20 @@ void CTablesView::EditTable(CTable* table)
     CTableDlg::Values values{table->GetName(), table->GetSeats(), table->GetHallNumber()};
     if (!RunTableDialog(values, table->GetId()))
         return;
-    table->SetName(values.name);
-    const bool hallChanged = table->SetHallNumber(values.hallNumber);
-    table->SetSeats(values.seats);
-    document.SetModified();
-    const bool all = hallChanged && document.Settings().GetArrangeTableByHallNumber();
-    document.UpdateAllViews(this, HINT_TABLE_CHANGED, all ? nullptr : table);
+    CTableEdits(document, this).Edit(*table, values.name, values.hallNumber, values.seats);
     m_tableModel.RefreshTable(table->GetId());
 }
 
 void CTablesView::DeleteTable(int row)
 {
-    CNewZelDoc& document = GetDocument();
     CTable* table = m_tableModel.TableAt(row);
     if (row < 1 || !table)
         return;
-    if (document.SeatedSum(row, CTable::CountComing) > 0 &&
-        UserQuestion::Ask(document.Messages(), kDeleteQuestion, QStringLiteral("מחיקה?"), MSG_YES_NO) != MSG_RESULT_YES)
-        return;
-    document.UpdateAllViews(this, HINT_TABLE_DELETING, table);
     m_changing = true;
-    document.DeleteTable(*table);
+    const bool deleted = CTableEdits(GetDocument(), this).Delete(*table);
     m_changing = false;
+    if (!deleted)
+        return;
     RefillAndSelect(row < m_tableModel.rowCount() - 1 ? row : row - 1);
     m_tables->setFocus();
 }
@@ -442,12 +444,9 @@ void CTablesView::MoveSelectedTable(int step)
     if (row < 1 || other < 1 || other >= m_tableModel.rowCount())
         return;
     m_changing = true;
-    GetDocument().SwapTables(row, other);
+    CTableEdits(GetDocument(), this).Swap(row, other);
     m_changing = false;
     RefillAndSelect(other);
-    GetDocument().SetModified();
-    // The names and numbers of both places changed even when nobody sits there.
-    GetDocument().UpdateAllViews(this, HINT_TABLE_CHANGED, nullptr);
 }
 
 void CTablesView::ShowTableSettings()
@@ -488,15 +487,12 @@ void CTablesView::MoveSelectedGuests(int table)
         guests.append(m_guestModel.GuestAt(row));
     const int focused = m_guests->currentIndex().row();
     m_changing = true;
-    for (CGuest* guest : guests)
-        if (guest && document.CanSeatGuest(*guest, table))
-            guest->SetTableIndex(table);
+    CTableEdits(document, this).SeatAll(guests, table);
     m_changing = false;
     Refill(false);
     const int rows = m_guestModel.rowCount();
     if (rows > 0)
         m_guests->SelectRow(qBound(0, focused < rows ? focused : focused - 1, rows - 1));
-    document.SetModified();
 }
 
 void CTablesView::ShowGuestDetails(int row)

@@ -6,6 +6,7 @@
 #include "seating/ui/TableGuestsModel.h"
 #include "seating/ui/TableListModel.h"
 
+class CGuest;
 class CListCtrlEx;
 class CTable;
 class CTableMenu;
@@ -75,6 +76,8 @@ private:
     void Refill(bool announce);
     // Counts anew and selects a row (clamped), announcing it.
     void RefillAndSelect(int row);
+    // Shows the guest's table with the guest selected.
+    void LocateGuest(const CGuest& guest);
     void OnTableSelectionChanged();
     void UpdateButtons();
     void FitColumns();
