@@ -1,0 +1,63 @@
+#include "ComponentTest.h"
+#include "LoopbackHttpServer.h"
+
+#include "support/TestFiles.h"
+#include "textoracom/Tools.h"
+
+namespace {
+
+// The first code block under the README's heading of the settings file, as a user copies it.
+QString ReadmeSample()
+{
+    const QString readme = QString::fromUtf8(TestFiles::Read(QStringLiteral(TEXTORACOM_README)));
+    const qsizetype heading = readme.indexOf(QStringLiteral("## Settings: `TextoraCom.ini`"));
+    const qsizetype open = heading < 0 ? -1 : readme.indexOf(QStringLiteral("```\n"), heading);
+    const qsizetype close = open < 0 ? -1 : readme.indexOf(QStringLiteral("\n```"), open + 4);
+    return close < 0 ? QString() : readme.mid(open + 4, close - open - 4 + 1);
+}
+
+}
+
+using SettingsSampleTest = ComponentTest;
+
+TEST_F(SettingsSampleTest, TheReadmeSampleGivesTheValuesItDescribes)
+{
+    const QString sample = ReadmeSample();
+    ASSERT_FALSE(sample.isEmpty());
+    WriteSettings(sample);
+    const QString file = m_dir.filePath(QStringLiteral("TextoraCom.ini"));
+    const auto text = [&](const char* section, const char* key) {
+        return Tools::ReadIniValue(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("-"), file);
+    };
+    EXPECT_EQ(text("Settings", "UserName"), u"account");
+    EXPECT_EQ(text("Settings", "Password"), u"secret");
+    EXPECT_EQ(text("Methods", "Total"), u"2");
+    EXPECT_EQ(text("Methods", "Method1"), u"Web");
+    EXPECT_EQ(text("Methods", "Method2"), u"Gsm");
+    EXPECT_EQ(text("Web", "Type"), u"HTTP");
+    EXPECT_EQ(text("Web", "URL"), u"https://sms.example/post");
+    EXPECT_EQ(text("Web", "OKmessage"), u"OK");
+    EXPECT_EQ(text("Web", "RequestTimeout"), u"60");
+    EXPECT_EQ(text("Gsm", "Type"), u"MODEM");
+    EXPECT_EQ(text("Gsm", "Com"), u"3");
+    EXPECT_EQ(text("Gsm", "RequestTimeout"), u"4000");
+    EXPECT_EQ(text("SerialPorts", "COM3"), u"/dev/ttyUSB0");
+}
+
+TEST_F(SettingsSampleTest, TheReadmeSampleSendsWithItsAccount)
+{
+    CLoopbackHttpServer server("OK");
+    QString sample = ReadmeSample();
+    ASSERT_TRUE(sample.contains(u"https://sms.example/post"));
+    sample.replace(QStringLiteral("https://sms.example/post"), server.Url());
+    WriteSettings(sample);
+    Call call;
+    call.userName.clear();
+    call.password.clear();
+    EXPECT_TRUE(Send(call));
+    ASSERT_EQ(server.RequestLines().size(), 1);
+    EXPECT_TRUE(server.RequestLines()[0].startsWith(
+        "GET /send?UserName=%61%63%63%6F%75%6E%74&Password=%73%65%63%72%65%74&Sender="))
+        << server.RequestLines()[0].toStdString();
+    EXPECT_EQ(call.userName, u"account");
+}
