@@ -26,22 +26,19 @@ TEST_F(SettingsSampleTest, TheReadmeSampleGivesTheValuesItDescribes)
     ASSERT_FALSE(sample.isEmpty());
     WriteSettings(sample);
     const QString file = m_dir.filePath(QStringLiteral("TextoraCom.ini"));
-    const auto text = [&](const char* section, const char* key) {
-        return Tools::ReadIniValue(QString::fromLatin1(section), QString::fromLatin1(key), QStringLiteral("-"), file);
+    const struct { const char* section; const char* key; const char* value; } kIntended[] = {
+        {"Settings", "UserName", "account"}, {"Settings", "Password", "secret"},
+        {"Methods", "Total", "2"}, {"Methods", "Method1", "Web"}, {"Methods", "Method2", "Gsm"},
+        {"Web", "Type", "HTTP"}, {"Web", "URL", "https://sms.example/post"}, {"Web", "OKmessage", "OK"},
+        {"Web", "RequestTimeout", "60"}, {"Gsm", "Type", "MODEM"}, {"Gsm", "Com", "3"},
+        {"Gsm", "RequestTimeout", "4000"}, {"SerialPorts", "COM3", "/dev/ttyUSB0"},
     };
-    EXPECT_EQ(text("Settings", "UserName"), u"account");
-    EXPECT_EQ(text("Settings", "Password"), u"secret");
-    EXPECT_EQ(text("Methods", "Total"), u"2");
-    EXPECT_EQ(text("Methods", "Method1"), u"Web");
-    EXPECT_EQ(text("Methods", "Method2"), u"Gsm");
-    EXPECT_EQ(text("Web", "Type"), u"HTTP");
-    EXPECT_EQ(text("Web", "URL"), u"https://sms.example/post");
-    EXPECT_EQ(text("Web", "OKmessage"), u"OK");
-    EXPECT_EQ(text("Web", "RequestTimeout"), u"60");
-    EXPECT_EQ(text("Gsm", "Type"), u"MODEM");
-    EXPECT_EQ(text("Gsm", "Com"), u"3");
-    EXPECT_EQ(text("Gsm", "RequestTimeout"), u"4000");
-    EXPECT_EQ(text("SerialPorts", "COM3"), u"/dev/ttyUSB0");
+    for (const auto& intended : kIntended)
+        EXPECT_EQ(Tools::ReadIniValue(QString::fromLatin1(intended.section), QString::fromLatin1(intended.key),
+                                      QStringLiteral("-"), file)
+                      .toStdString(),
+                  intended.value)
+            << intended.section << " " << intended.key;
 }
 
 TEST_F(SettingsSampleTest, TheReadmeSampleSendsWithItsAccount)
