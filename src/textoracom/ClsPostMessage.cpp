@@ -5,6 +5,9 @@
 #include "textoracom/SmtpMail.h"
 #include "textoracom/Tools.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -19,6 +22,8 @@ constexpr qsizetype kKeptResponseLength = 2000;
 // Methods are numbered from 1; a larger Total in the file cannot name more of them usefully and
 // would keep the caller waiting.
 constexpr int kMostMethods = 100;
+
+const QString kPasswordMask = QStringLiteral("********");
 
 const QString kModemNotInitialised =
     QStringLiteral("The modem could not be initialized. Make sure that the modem's COM port is open.");
@@ -48,6 +53,17 @@ QString ValidationMessage(enumErrors code)
     default:
         return QString();
     }
+}
+
+QString EveryBytePercentEncoded(const QByteArray& bytes)
+{
+    QString encoded;
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (code >= 32)
+            encoded += u'%' + QString::number(code, 16).toUpper().rightJustified(2, u'0');
+    }
+    return encoded;
 }
 
 QString BoolText(bool value)
@@ -285,13 +301,7 @@ ClsPostMessage::MethodType ClsPostMessage::GetMethodType(const QString& section)
 
 QString ClsPostMessage::EncodeUrlValue(const QString& text)
 {
-    QString encoded;
-    for (const char byte : Tools::AnsiBytes(text)) {
-        const auto code = static_cast<unsigned char>(byte);
-        if (code >= 32)
-            encoded += u'%' + QString::number(code, 16).toUpper().rightJustified(2, u'0');
-    }
-    return encoded;
+    return EveryBytePercentEncoded(Tools::AnsiBytes(text));
 }
 
 QString ClsPostMessage::BuildHttpQuery(const QString& url, const Request& request)
@@ -305,6 +315,25 @@ QString ClsPostMessage::BuildHttpQuery(const QString& url, const Request& reques
         + QStringLiteral("&DeliveryReportMask=") + EncodeUrlValue(QString::number(request.deliveryReportMask))
         + QStringLiteral("&DeferredDeliveryDelay=") + EncodeUrlValue(QString::number(request.deferredDeliveryInMinutesDelay))
         + QStringLiteral("&MessageExpirationDelay=") + EncodeUrlValue(QString::number(request.messageExpirationInMinutes));
+}
+
+QString ClsPostMessage::MaskPassword(const QString& text, const QString& password)
+{
+    QStringList forms;
+    for (const QByteArray& bytes : {Tools::AnsiBytes(password), password.toUtf8()}) {
+        QByteArray formEncoded = bytes.toPercentEncoding(" *");
+        formEncoded.replace(' ', '+');
+        forms << Tools::AnsiText(bytes) << EveryBytePercentEncoded(bytes)
+              << QString::fromLatin1(bytes.toPercentEncoding()) << QString::fromLatin1(formEncoded);
+    }
+    forms.removeAll(QString());
+    forms.removeDuplicates();
+    // A longer form first, so that no part of it is left when a shorter one lies inside it.
+    std::sort(forms.begin(), forms.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    QString masked = text;
+    for (const QString& form : forms)
+        masked.replace(form, kPasswordMask, Qt::CaseInsensitive);
+    return masked;
 }
 
 int ClsPostMessage::SendSMSByHTTP(const QString& section, const Request& request)
@@ -324,6 +353,7 @@ int ClsPostMessage::SendSMSByHTTP(const QString& section, const Request& request
     // A failed transfer is no answer of the server, whatever its description says.
     if (m_http.OpenUrl(Tools::AnsiBytes(query), timeout, &response) && response.contains(okText))
         return 1;
+    response = MaskPassword(response, request.password);
     response.truncate(kKeptResponseLength);
     LogError(QStringLiteral("An error was returned from the server. Server response:") + response);
     SetError(enumServerReturnedError, response);

@@ -53,6 +53,10 @@ public:
     // 32 are dropped.
     static QString EncodeUrlValue(const QString& text);
     static QString BuildHttpQuery(const QString& url, const Request& request);
+    // The text with every appearance of the password masked: as typed, as this component encodes
+    // it, and percent- or form-encoded by a server, from its ANSI or its UTF-8 bytes. A server
+    // that echoes the request in its error page must not put the password into the log.
+    static QString MaskPassword(const QString& text, const QString& password);
 
 private:
     enum MethodType { enumMTUnknown = 0, enumMTHttp = 1, enumMTMail = 2, enumMTModem = 3 };

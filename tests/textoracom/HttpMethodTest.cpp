@@ -2,6 +2,9 @@
 #include "LoopbackHttpServer.h"
 #include "LoopbackPort.h"
 
+#include "support/TestFiles.h"
+#include "textoracom/CurlSession.h"
+
 #include <QElapsedTimer>
 
 using HttpMethodTest = ComponentTest;
@@ -75,7 +78,7 @@ TEST_F(HttpMethodTest, AnEmptyOkTextIsTheDefaultOne)
 
 TEST_F(HttpMethodTest, AHugeErrorPageIsCutInTheLogAndTheMessage)
 {
-    CLoopbackHttpServer server("<html>" + QByteArray(3 * 1024 * 1024, 'x') + "</html>");
+    CLoopbackHttpServer server("<html>" + QByteArray(900 * 1024, 'x') + "</html>");
     WriteHttpSettings(server.Url());
     EXPECT_FALSE(Send());
     EXPECT_EQ(Code(), enumServerReturnedError);
@@ -114,4 +117,49 @@ TEST_F(HttpMethodTest, AnEmptyUrlIsLoggedWithoutAnErrorCode)
     ASSERT_EQ(m_log.Entries().size(), 1);
     EXPECT_EQ(m_log.Entries()[0].text, u"The URL can not be empty.");
     EXPECT_EQ(m_log.Entries()[0].type, IEventLog::Type::Error);
+}
+
+TEST_F(HttpMethodTest, AnAnswerThatNeverEndsIsCutOffAtOneMegabyte)
+{
+    constexpr qint64 kBound = 32 * 1024 * 1024;
+    CLoopbackHttpServer server(CLoopbackHttpServer::Endless{
+        "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n\r\n", QByteArray(4096, 'x'), kBound});
+    WriteHttpSettings(server.Url());
+    EXPECT_FALSE(Send());
+    EXPECT_EQ(Code(), enumServerReturnedError);
+    EXPECT_EQ(Message(), u"The server's answer is longer than 1 MB; the transfer was stopped.");
+    ASSERT_EQ(m_log.Entries().size(), 1);
+    EXPECT_EQ(m_log.Entries()[0].text, QStringLiteral("An error was returned from the server. Server response:") + Message());
+    // The client read past the cap and then hung up; what the server got into the socket buffers
+    // before it noticed is far below the whole stream.
+    EXPECT_GT(server.BytesSent(), CCurlSession::kMostAnswerBytes);
+    EXPECT_LT(server.BytesSent(), kBound);
+}
+
+TEST_F(HttpMethodTest, AnEchoedPasswordIsMaskedInEveryEncoding)
+{
+    const QString password = QStringLiteral("p@ss w+רד");
+    CLoopbackHttpServer server("Bad request: {request} typed=" + TestFiles::Cp1255(password)
+                               + " percent=p%40ss%20w%2B%F8%E3 form=p%40ss+w%2B%F8%E3"
+                                 " utf8=p%40ss%20w%2b%d7%a8%d7%93 sent=%70%40%73%73%20%77%2B%F8%E3");
+    WriteHttpSettings(server.Url());
+    Call call;
+    call.password = password;
+    EXPECT_FALSE(Send(call));
+    ASSERT_EQ(server.RequestLines().size(), 1);
+    QString requestLine = QString::fromLatin1(server.RequestLines()[0]);
+    ASSERT_TRUE(requestLine.contains(u"&Password=%70%40%73%73%20%77%2B%F8%E3&"));
+    requestLine.replace(QStringLiteral("%70%40%73%73%20%77%2B%F8%E3"), QStringLiteral("********"));
+    EXPECT_EQ(Code(), enumServerReturnedError);
+    EXPECT_EQ(Message(), QStringLiteral("Bad request: ") + requestLine
+                             + QStringLiteral(" typed=******** percent=******** form=******** utf8=******** sent=********"));
+    ASSERT_EQ(m_log.Entries().size(), 1);
+    EXPECT_EQ(m_log.Entries()[0].text, QStringLiteral("An error was returned from the server. Server response:") + Message());
+}
+
+TEST(MaskPasswordTest, NoPasswordMasksNothingAndALongerFormGoesWhole)
+{
+    EXPECT_EQ(ClsPostMessage::MaskPassword(QStringLiteral("a b"), QString()), u"a b");
+    // The typed "2" lies inside the sent "%32", which goes as a whole.
+    EXPECT_EQ(ClsPostMessage::MaskPassword(QStringLiteral("x%32y 2"), QStringLiteral("2")), u"x********y ********");
 }

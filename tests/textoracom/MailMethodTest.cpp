@@ -1,4 +1,5 @@
 #include "ComponentTest.h"
+#include "LoopbackHttpServer.h"
 #include "LoopbackPort.h"
 #include "SmtpSink.h"
 
@@ -80,4 +81,15 @@ TEST_F(MailMethodTest, AServerThatOffersTlsGetsNothingInClearText)
     EXPECT_TRUE(sink.Messages().isEmpty());
     for (const QString& text : m_log.Texts())
         EXPECT_FALSE(text.contains(u"secret"));
+}
+
+TEST_F(MailMethodTest, AGreetingThatNeverEndsFailsTheMail)
+{
+    constexpr qint64 kBound = 32 * 1024 * 1024;
+    CLoopbackHttpServer server(CLoopbackHttpServer::Endless{{}, "220-" + QByteArray(1000, 'x') + "\r\n", kBound});
+    WriteSettings(MailSettings(server.HostAndPort()));
+    EXPECT_FALSE(Send());
+    EXPECT_EQ(Code(), enumMailServerReturnedError);
+    EXPECT_EQ(Message(), u"error sending SMS through email. Response = 56");
+    EXPECT_LT(server.BytesSent(), kBound);
 }
