@@ -382,6 +382,26 @@ TEST_F(DocumentTest, HallNumbersAndNames)
     EXPECT_TRUE(doc->IsTableNameFree("B"));
 }
 
+TEST_F(DocumentTest, SumsOfHugeCountsAndTheLastUniqueIdDoNotWrapAround)
+{
+    auto doc = Open();
+    for (const char* name : {"a", "b"}) {
+        CGuest* guest = doc->AddGuest(name, "x", nullptr);
+        guest->SetInvited(2147483647);
+        guest->SetComing(2147483647);
+        guest->SetTableIndex(1);
+    }
+    EXPECT_EQ(doc->SumInvited(), Q_INT64_C(4294967294));
+    EXPECT_EQ(doc->SumComing(), Q_INT64_C(4294967294));
+    EXPECT_EQ(doc->SeatedSum(1, CTable::CountComing), Q_INT64_C(4294967294));
+
+    CGuest::SetUniqueIdCounter(2147483646);
+    EXPECT_EQ(doc->AddGuest("c", "x", nullptr)->GetUniqueId(), 2147483647);
+    EXPECT_EQ(doc->AddGuest("d", "x", nullptr)->GetUniqueId(), 2147483647);
+    EXPECT_EQ(CGuest::UniqueIdCounter(), 2147483647);
+    CGuest::SetUniqueIdCounter(1000);
+}
+
 TEST_F(DocumentTest, ClosingWritesTheActiveEventAndTheUniqueIdCounter)
 {
     {

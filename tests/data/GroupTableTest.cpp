@@ -49,7 +49,7 @@ public:
         }
         return -1;
     }
-    int SeatedSum(int tableNumber, int mode) const override
+    qint64 SeatedSum(int tableNumber, int mode) const override
     {
         int sum = 0;
         for (const CGuest* guest : guests) {

@@ -35,7 +35,7 @@ public:
         return nullptr;
     }
     int TableNumberBySerial(int) const override { return -1; }
-    int SeatedSum(int, int) const override { return 0; }
+    qint64 SeatedSum(int, int) const override { return 0; }
     void GuestTableChanged(CGuest&) override { ++tableChanges; }
 
     int tableChanges = 0;

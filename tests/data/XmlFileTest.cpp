@@ -47,7 +47,7 @@ public:
         }
         return -1;
     }
-    int SeatedSum(int, int) const override { return 0; }
+    qint64 SeatedSum(int, int) const override { return 0; }
     void GuestTableChanged(CGuest&) override {}
 
     CEventRecords records;

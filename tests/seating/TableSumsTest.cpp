@@ -16,5 +16,5 @@ TEST(TableSums, CountsTheComingPeopleOfEveryTableInOneWalk)
         owned.back()->SetComing(coming);
         guests.append(owned.back().get());
     }
-    EXPECT_EQ(TableSums::Coming(guests, 3), (QList<int>{2, 0, 7}));
+    EXPECT_EQ(TableSums::Coming(guests, 3), (QList<qint64>{2, 0, 7}));
 }

@@ -597,11 +597,11 @@ QList<CGuest*> CNewZelDoc::GuestsAtTable(int tableId, bool sorted) const
     return guests;
 }
 
-int CNewZelDoc::SeatedSum(int tableNumber, int mode) const
+qint64 CNewZelDoc::SeatedSum(int tableNumber, int mode) const
 {
     if (tableNumber < 0 || tableNumber >= m_records.tables.size())
         return 0;
-    int sum = 0;
+    qint64 sum = 0;
     for (const CGuest* guest : m_records.guests) {
         if (guest->GetTableIndex() != tableNumber)
             continue;

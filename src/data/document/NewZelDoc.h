@@ -137,7 +137,7 @@ public:
     const QList<CGuest*>& GetGuests() const override { return m_records.guests; }
     CGuest* FindGuestByFullName(const QString& fullName) const override;
     int TableNumberBySerial(int serial) const override;
-    int SeatedSum(int tableNumber, int mode) const override;
+    qint64 SeatedSum(int tableNumber, int mode) const override;
     void GuestTableChanged(CGuest& guest) override;
 
 signals:

@@ -7,9 +7,20 @@
 #include "data/settings/StringTable.h"
 #include "data/storage/XmlText.h"
 
+#include <climits>
+
 namespace {
 
 int g_uniqueIdCounter = 1000;
+
+// The counter stops at the largest id instead of wrapping into undefined behaviour; only a file
+// that already holds that id gets there.
+int NextUniqueId()
+{
+    if (g_uniqueIdCounter < INT_MAX)
+        ++g_uniqueIdCounter;
+    return g_uniqueIdCounter;
+}
 
 // The older files kept a line break inside a text as ten dots.
 QString WithLineBreaks(QString text)
@@ -22,7 +33,7 @@ QString WithLineBreaks(QString text)
 CGuest::CGuest(CSettings* settings, IRecordOwner* owner)
     : m_settings(settings)
     , m_owner(owner)
-    , m_uniqueId(++g_uniqueIdCounter)
+    , m_uniqueId(NextUniqueId())
     , m_textApproved(StringTable::Get(59404))
     , m_textNotComing(StringTable::Get(59707))
     , m_textUnknown(StringTable::Get(59557))

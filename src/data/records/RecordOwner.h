@@ -17,7 +17,7 @@ public:
     // The number of the table with this serial (its position in the table list), or -1.
     virtual int TableNumberBySerial(int serial) const = 0;
     // Sum over the guests at the table: mode 0 invited, 1 coming, 2 arrived.
-    virtual int SeatedSum(int tableNumber, int mode) const = 0;
+    virtual qint64 SeatedSum(int tableNumber, int mode) const = 0;
     // Tells every view that a guest's table changed.
     virtual void GuestTableChanged(CGuest& guest) = 0;
 };

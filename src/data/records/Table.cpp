@@ -76,7 +76,7 @@ int CTable::Number() const
     return m_owner ? m_owner->TableNumberBySerial(m_serial) : -1;
 }
 
-int CTable::CountPeople(int mode) const
+qint64 CTable::CountPeople(int mode) const
 {
     if (!m_owner)
         return -1;

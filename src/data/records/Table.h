@@ -45,7 +45,7 @@ public:
     static int IdCounter() { return s_ids.Last(); }
 
     // The people at the table by mode; -1 without an owner, 0 for a table the owner does not list.
-    int CountPeople(int mode) const;
+    qint64 CountPeople(int mode) const;
     // Seats less the people coming, or less those who arrived; -1 without an owner.
     int FreeSeats() const;
     int FreeSeatsByArrival() const;

@@ -77,18 +77,18 @@ QStringList TransportNames(int eventType)
             QStringLiteral("הסעה מס 3"), QStringLiteral("הסעה מס 4"), QStringLiteral("הסעה מס 5")};
 }
 
-int TransportSum(const QList<CGuest*>& guests, int transport)
+qint64 TransportSum(const QList<CGuest*>& guests, int transport)
 {
-    int sum = 0;
+    qint64 sum = 0;
     for (const CGuest* guest : guests)
         if (guest->GetTransport() == transport)
             sum += guest->GetComing();
     return sum;
 }
 
-int TransportWithGuest(const QList<CGuest*>& guests, const CGuest& guest, int transport)
+qint64 TransportWithGuest(const QList<CGuest*>& guests, const CGuest& guest, int transport)
 {
-    const int sum = TransportSum(guests, transport);
+    const qint64 sum = TransportSum(guests, transport);
     return transport == guest.GetTransport() ? sum : sum + guest.GetComing();
 }
 

@@ -27,9 +27,9 @@ bool SetComing(CGuest& guest, int coming);
 // The transports offered; the first two name the sides at a wedding (event type 0).
 QStringList TransportNames(int eventType);
 // The people coming of the guests assigned to a transport.
-int TransportSum(const QList<CGuest*>& guests, int transport);
+qint64 TransportSum(const QList<CGuest*>& guests, int transport);
 // That sum with this guest's people when the guest is not yet assigned to it.
-int TransportWithGuest(const QList<CGuest*>& guests, const CGuest& guest, int transport);
+qint64 TransportWithGuest(const QList<CGuest*>& guests, const CGuest& guest, int transport);
 
 // Replaces the guest's restriction list and keeps it mutual: every listed guest names this one,
 // every guest taken off the list forgets it. True when anything changed.

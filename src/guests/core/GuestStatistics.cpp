@@ -31,7 +31,7 @@ void CGuestStatistics::Compute(const QList<CGuest*>& shown)
     }
 }
 
-QString CGuestStatistics::InvitationText(int invitations, int coming)
+QString CGuestStatistics::InvitationText(qint64 invitations, qint64 coming)
 {
     const int blanks = invitations > 99 ? 2 : invitations <= 9 ? 6 : 4;
     return QStringLiteral("%1%2[%3 מוזמנים]").arg(invitations).arg(QString(blanks, QLatin1Char(' '))).arg(coming);

@@ -17,12 +17,12 @@ public:
 
     struct Row
     {
-        int coming = 0;         // "יבואו": the coming counts
-        int invited = 0;        // "הוזמנו": the invited counts
-        int notComing = 0;      // "לא יבואו": the invited counts of guests who will not come
-        int invitations = 0;    // invitations of the guests whose invitation was sent
-        int sentComing = 0;     // the coming counts of those guests
-        int approved = 0;       // "אישרו": the coming counts of approved guests
+        qint64 coming = 0;         // "יבואו": the coming counts
+        qint64 invited = 0;        // "הוזמנו": the invited counts
+        qint64 notComing = 0;      // "לא יבואו": the invited counts of guests who will not come
+        qint64 invitations = 0;    // invitations of the guests whose invitation was sent
+        qint64 sentComing = 0;     // the coming counts of those guests
+        qint64 approved = 0;       // "אישרו": the coming counts of approved guests
         bool operator==(const Row&) const = default;
     };
 
@@ -30,7 +30,7 @@ public:
     const Row& At(int row) const { return m_rows[size_t(row)]; }
 
     // "נשלחה הזמנה": the invitations, padding by their size, then the coming people in brackets.
-    static QString InvitationText(int invitations, int coming);
+    static QString InvitationText(qint64 invitations, qint64 coming);
     // "הכלה", "החתן", "משותף", "סה"כ".
     static QStringList RowLabels();
     // The captions of the columns after the label column.

@@ -4,9 +4,9 @@
 
 namespace TableSums {
 
-QList<int> Coming(const QList<CGuest*>& guests, int tableCount)
+QList<qint64> Coming(const QList<CGuest*>& guests, int tableCount)
 {
-    QList<int> sums(qMax(0, tableCount), 0);
+    QList<qint64> sums(qMax(0, tableCount), 0);
     for (const CGuest* guest : guests) {
         const int table = guest->GetTableIndex();
         if (table < sums.size())

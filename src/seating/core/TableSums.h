@@ -10,6 +10,6 @@ namespace TableSums {
 
 // Index k holds the sum of the coming counts of the guests at table k; guests whose table number
 // lies outside 0 .. tableCount - 1 are not counted.
-QList<int> Coming(const QList<CGuest*>& guests, int tableCount);
+QList<qint64> Coming(const QList<CGuest*>& guests, int tableCount);
 
 }

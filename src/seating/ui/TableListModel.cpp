@@ -37,7 +37,7 @@ CTableListModel::CTableListModel(CNewZelDoc& document, QObject* parent)
 
 void CTableListModel::Refill()
 {
-    const QList<int> seated = TableSums::Coming(m_document.Guests(), int(m_document.Tables().size()));
+    const QList<qint64> seated = TableSums::Coming(m_document.Guests(), int(m_document.Tables().size()));
     if (seated.size() != m_seated.size()) {
         beginResetModel();
         m_seated = seated;
@@ -70,7 +70,7 @@ CTable* CTableListModel::TableAt(int row) const
     return row >= 0 && row < m_seated.size() && row < tables.size() ? tables[row] : nullptr;
 }
 
-int CTableListModel::SeatedAt(int row) const
+qint64 CTableListModel::SeatedAt(int row) const
 {
     return row >= 0 && row < m_seated.size() ? m_seated[row] : 0;
 }

@@ -24,7 +24,7 @@ public:
     void RefreshTable(int number);
     void Clear();
     CTable* TableAt(int row) const;
-    int SeatedAt(int row) const;
+    qint64 SeatedAt(int row) const;
     bool IsOverCapacity(int row) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -34,5 +34,5 @@ public:
 
 private:
     CNewZelDoc& m_document;
-    QList<int> m_seated;
+    QList<qint64> m_seated;
 };
