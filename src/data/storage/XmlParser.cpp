@@ -446,9 +446,16 @@ int Utf8SequenceLength(const uchar* bytes, qsizetype size, qsizetype i)
     return extra + 1;
 }
 
-// The bytes with every malformed UTF-8 byte replaced by U+FFFD. The parser converts whole buffers
-// at once and gives up at a bad byte, which would lose the records around it. Null when the bytes
-// are well-formed.
+// Control characters XML 1.0 does not allow: a file cut short by a crash often ends in zeros, and
+// earlier versions wrote such characters into texts.
+bool IsForbiddenControl(uchar byte)
+{
+    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+}
+
+// The bytes with every malformed UTF-8 byte replaced by U+FFFD and every forbidden control
+// character left out. The parser gives up at either, which would lose the records around it. Null
+// when there is nothing to mend.
 QByteArray RepairedUtf8(const QByteArray& data)
 {
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
@@ -460,12 +467,14 @@ QByteArray RepairedUtf8(const QByteArray& data)
         if (i + 8 <= size) {
             quint64 word;
             std::memcpy(&word, bytes + i, sizeof word);
-            if ((word & 0x8080808080808080ULL) == 0) {
+            // Eight characters of ASCII, none of them below a blank.
+            if ((word & 0x8080808080808080ULL) == 0 &&
+                ((word - 0x2020202020202020ULL) & ~word & 0x8080808080808080ULL) == 0) {
                 i += 8;
                 continue;
             }
         }
-        const int length = Utf8SequenceLength(bytes, size, i);
+        const int length = IsForbiddenControl(bytes[i]) ? 0 : Utf8SequenceLength(bytes, size, i);
         if (length > 0) {
             i += length;
             continue;
@@ -473,7 +482,8 @@ QByteArray RepairedUtf8(const QByteArray& data)
         if (repaired.isNull())
             repaired.reserve(size + 64);
         repaired.append(data.constData() + copied, i - copied);
-        repaired.append("\xEF\xBF\xBD");
+        if (!IsForbiddenControl(bytes[i]))
+            repaired.append("\xEF\xBF\xBD");
         copied = ++i;
     }
     if (!repaired.isNull())
@@ -564,7 +574,7 @@ long CXmlParser::ParseData(const QByteArray& data, IXmlImportSink* sink)
     const QByteArray repaired = IsUtf8Document(data) ? RepairedUtf8(data) : QByteArray();
     Run(repaired.isNull() ? data : repaired);
     if (!repaired.isNull()) {
-        qCWarning(lcXml) << "ParseData: malformed UTF-8 read as U+FFFD";
+        qCWarning(lcXml) << "ParseData: malformed UTF-8 read as U+FFFD, control characters left out";
         m_fatalError = true;
     }
     if (!m_fatalError && m_sink)
