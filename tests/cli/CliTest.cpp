@@ -1,3 +1,4 @@
+#include "CliProcess.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -5,27 +6,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun
-{
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun Cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(RAVIVAZ_CLI), arguments);
-    if (!process.waitForFinished(60000))
-        return {-1, {}, "did not finish"};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 class CliTest : public ::testing::Test
 {
@@ -108,6 +92,20 @@ TEST_F(CliTest, InfoCountsAnOlderEventWithoutWritingAndResaveConvertsIt)
     ASSERT_EQ(after.exitCode, 0);
     EXPECT_TRUE(after.out.contains("guests: 2\n"));
     EXPECT_TRUE(after.out.contains("modified: no\n"));
+}
+
+TEST_F(CliTest, InfoOnAnEventWithTheFirstPlanKeyLeavesEveryFileAsItWas)
+{
+    const QString folder = Data() + "/DB";
+    const QByteArray offers = TestFiles::Cp1255("[Offer0]\r\nMoneyItem=צלם\r\nShekels=3000\r\nIsInOffer=1\r\n");
+    TestFiles::Write(folder + "/Offers.ini", offers);
+    TestFiles::Write(folder + "/Settings.ini", "[GenSettings]\r\nEventType=1\r\n");
+
+    const CliRun info = Cli({"info", folder});
+    ASSERT_EQ(info.exitCode, 0) << info.err.constData();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"Offers.ini", "Settings.ini"}));
+    EXPECT_EQ(TestFiles::Read(folder + "/Offers.ini"), offers);
+    EXPECT_EQ(TestFiles::Read(folder + "/Settings.ini"), "[GenSettings]\r\nEventType=1\r\n");
 }
 
 }

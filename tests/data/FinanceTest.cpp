@@ -286,6 +286,9 @@ TEST(Offer, OlderFileWithTheFirstPlanKey)
     EXPECT_FALSE(second.IsInPlan(2));
     EXPECT_FALSE(second.IsPerGuest());
 
+    // Reading writes nothing; the keys are brought up to date when the event is saved.
+    EXPECT_EQ(TestFiles::Read(path), TestFiles::Read(FinanceFixture("Offers.ini")));
+    ASSERT_TRUE(COffer::ReplaceOlderPlanKeys(path, {offers[0].get(), offers[1].get()}));
     const CIniFile after(path);
     EXPECT_FALSE(after.HasKey(QStringLiteral("Offer0"), QStringLiteral("IsInOffer")));
     EXPECT_EQ(after.GetString(QStringLiteral("Offer0"), QStringLiteral("IsInPlan0")), QStringLiteral("1"));

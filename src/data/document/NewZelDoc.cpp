@@ -36,10 +36,6 @@ Q_LOGGING_CATEGORY(lcDocument, "WEDDING - CNewZelDoc")
 
 namespace {
 
-// The older per-record files, deleted once the data file holding their records is written.
-const int kOlderFiles[] = {FC_GUESTS, FC_EXPENCES, FC_TABLES, FC_GROUPS, FC_MEETINGS, FC_CATEGORY, FC_OFFERS,
-                           FC_GAN_ARRANGEMENT};
-
 const QString kNotSavedText = QStringLiteral(
     "לא ניתן היה לשמור את נתוני הארוע בספריה:\r\n%s\r\nהנתונים הקודמים נשארו בשלמותם. אנא ודאו שניתן לכתוב לספריה ונסו לשמור שוב.");
 const QString kNotSavedCaption = QStringLiteral("הנתונים לא נשמרו!");
@@ -48,6 +44,10 @@ const QString kDamagedText = QStringLiteral(
     "עותק של הקובץ הפגום נשמר בשם:\r\n%s\r\n"
     "ניתן לשחזר נתונים מלאים מגיבוי קודם בעזרת \"שיחזור נתונים ...\".");
 const QString kDamagedCaption = QStringLiteral("קובץ נתונים פגום");
+const QString kConversionStoppedText = QStringLiteral(
+    "לא ניתן לקרוא את הקובץ:\r\n%s\r\nהעברת נתוני הארוע מהגרסה הקודמת נעצרה ואף קובץ לא נמחק.\r\n"
+    "אנא ודאו שניתן לקרוא את הקובץ ופתחו את הארוע מחדש.");
+const QString kConversionStoppedCaption = QStringLiteral("העברת הנתונים נעצרה");
 
 }
 
@@ -166,6 +166,8 @@ void CNewZelDoc::LoadEvent()
     const bool fromIni = !QFileInfo::exists(dataFile);
     if (m_progress)
         m_progress->SetPercent(70);
+    m_olderFilesToRemove.clear();
+    m_unreadableOlderFile.clear();
     if (fromIni) {
         LoadOlderIniFiles();
     } else {
@@ -190,23 +192,41 @@ void CNewZelDoc::LoadEvent()
         m_progress->SetPercent(100);
         m_progress->End();
     }
-    m_modified = fromIni;
+    m_modified = fromIni && m_unreadableOlderFile.isEmpty();
 }
 
 void CNewZelDoc::LoadOlderIniFiles()
 {
-    m_records.groups.append(CGroup::LoadAllIni(CIniFile(FilePath(FC_GROUPS)), this));
-    m_records.guests.append(
-        CGuest::LoadAllIni(CIniFile(FilePath(FC_GUESTS)), &m_settings, this, [this](int percent) {
+    // Each file is read whole first: one that exists but cannot be read stops the conversion, or
+    // the next save would take its records for none and delete it.
+    const auto read = [this](int code, const auto& loadAll) {
+        const QString path = FilePath(code);
+        CIniFile file;
+        if (!file.Load(path) && QFileInfo(path).exists() && m_unreadableOlderFile.isEmpty())
+            m_unreadableOlderFile = path;
+        auto records = loadAll(file);
+        // A file that holds something yet gave no record is not what this program wrote: it stays.
+        if (!records.isEmpty() || QFileInfo(path).size() == 0)
+            m_olderFilesToRemove.append(code);
+        return records;
+    };
+    m_records.groups.append(read(FC_GROUPS, [this](const CIniFile& file) { return CGroup::LoadAllIni(file, this); }));
+    m_records.guests.append(read(FC_GUESTS, [this](const CIniFile& file) {
+        return CGuest::LoadAllIni(file, &m_settings, this, [this](int percent) {
             if (m_progress)
                 m_progress->SetPercent(percent);
-        }));
-    m_records.expenses.append(CExpence::LoadAllIni(CIniFile(FilePath(FC_EXPENCES))));
-    m_records.tables.append(CTable::LoadAllIni(CIniFile(FilePath(FC_TABLES)), this));
-    m_records.meetings.append(CMeeting::LoadAllIni(CIniFile(FilePath(FC_MEETINGS))));
-    m_records.categories.append(CCategory::LoadAllIni(CIniFile(FilePath(FC_CATEGORY))));
-    m_records.offers.append(COffer::LoadAllIni(CIniFile(FilePath(FC_OFFERS))));
-    m_records.shapes.append(CShape::LoadAllIni(CIniFile(FilePath(FC_GAN_ARRANGEMENT))));
+        });
+    }));
+    m_records.expenses.append(read(FC_EXPENCES, &CExpence::LoadAllIni));
+    m_records.tables.append(read(FC_TABLES, [this](const CIniFile& file) { return CTable::LoadAllIni(file, this); }));
+    m_records.meetings.append(read(FC_MEETINGS, &CMeeting::LoadAllIni));
+    m_records.categories.append(read(FC_CATEGORY, &CCategory::LoadAllIni));
+    m_records.offers.append(read(FC_OFFERS, &COffer::LoadAllIni));
+    m_records.shapes.append(read(FC_GAN_ARRANGEMENT, &CShape::LoadAllIni));
+    if (!m_unreadableOlderFile.isEmpty()) {
+        qCWarning(lcDocument) << "LoadOlderIniFiles: cannot read" << m_unreadableOlderFile;
+        Ask(kConversionStoppedText, kConversionStoppedCaption, MSG_OK, {QDir::toNativeSeparators(m_unreadableOlderFile)});
+    }
 }
 
 bool CNewZelDoc::SaveEvent()
@@ -214,33 +234,46 @@ bool CNewZelDoc::SaveEvent()
     // Edits still open in a view (the guest list's column widths among them) belong to this save.
     emit AboutToSave();
     m_settings.SetLastGuestUniqueId(CGuest::UniqueIdCounter());
-    SaveSettingsAndCheckpoint();
-    if (!m_modified)
+    bool saved = SaveSettingsAndCheckpoint();
+    if (!m_modified && saved)
         return true;
-
-    if (m_progress) {
-        m_progress->Begin(StringTable::Get(59463));
-        m_progress->SetPercent(0);
+    // Until every older file can be read, writing the data file would hide the records of the one
+    // that could not: the next load reads the data file alone.
+    if (m_modified && !m_unreadableOlderFile.isEmpty()) {
+        Ask(kConversionStoppedText, kConversionStoppedCaption, MSG_OK, {QDir::toNativeSeparators(m_unreadableOlderFile)});
+        return false;
     }
-    const QString dataFile = FilePath(FC_WEDDING_DATA);
-    // A damaged file is replaced only once a copy of it is kept.
-    const bool written = (!m_damagedFile || KeepDamagedFile()) && CEventFile::Write(dataFile, m_records);
-    if (written) {
-        // The older files go only once the data file that replaces them is complete.
-        for (int code : kOlderFiles)
-            QFile::remove(FilePath(code));
-        CSettings::WriteGuestsCount(FilePath(FC_SETTINGS), GuestCount());
-    }
-    if (m_progress)
-        m_progress->SetPercent(100);
-    // The tree is written whole into a fresh file that replaces the old one, so no stale task survives.
-    if (m_rootTask->IsModified())
-        m_rootTask->Save(FilePath(FC_TASKS));
-    if (m_progress)
-        m_progress->End();
 
-    if (!written) {
-        qCWarning(lcDocument) << "SaveEvent: cannot write" << dataFile;
+    if (m_modified) {
+        if (m_progress) {
+            m_progress->Begin(StringTable::Get(59463));
+            m_progress->SetPercent(0);
+        }
+        const QString dataFile = FilePath(FC_WEDDING_DATA);
+        // A damaged file is replaced only once a copy of it is kept.
+        const bool written = (!m_damagedFile || KeepDamagedFile()) &&
+                             COffer::ReplaceOlderPlanKeys(FilePath(FC_OFFERS), m_records.offers) &&
+                             CEventFile::Write(dataFile, m_records);
+        if (written) {
+            // The older files go only once the data file that replaces them is complete.
+            for (int code : std::as_const(m_olderFilesToRemove))
+                QFile::remove(FilePath(code));
+            m_olderFilesToRemove.clear();
+            saved = CSettings::WriteGuestsCount(FilePath(FC_SETTINGS), GuestCount()) && saved;
+        } else {
+            qCWarning(lcDocument) << "SaveEvent: cannot write" << dataFile;
+            saved = false;
+        }
+        if (m_progress)
+            m_progress->SetPercent(100);
+        // The tree is written whole into a fresh file that replaces the old one, so no stale task survives.
+        if (m_rootTask->IsModified())
+            saved = m_rootTask->Save(FilePath(FC_TASKS)) && saved;
+        if (m_progress)
+            m_progress->End();
+    }
+
+    if (!saved) {
         Ask(kNotSavedText, kNotSavedCaption, MSG_OK, {QDir::toNativeSeparators(m_location.CurrentEventFolder())});
         return false;
     }
@@ -251,11 +284,13 @@ bool CNewZelDoc::SaveEvent()
     return true;
 }
 
-void CNewZelDoc::SaveSettingsAndCheckpoint()
+bool CNewZelDoc::SaveSettingsAndCheckpoint()
 {
     m_location.GetEventFolder(); // a brand-new event has no folder yet
-    m_settings.Save(FilePath(FC_SETTINGS));
-    m_checkpoint.Save();
+    const bool settings = m_settings.Save(FilePath(FC_SETTINGS));
+    // Before the first load there is no backup numbering to write.
+    const bool checkpoint = m_checkpoint.GetFile().isEmpty() || m_checkpoint.Save();
+    return settings && checkpoint;
 }
 
 bool CNewZelDoc::KeepDamagedFile()

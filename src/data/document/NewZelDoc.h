@@ -150,7 +150,7 @@ private:
     void ClearEvent();
     void LoadOlderIniFiles();
     bool KeepDamagedFile();
-    void SaveSettingsAndCheckpoint();
+    bool SaveSettingsAndCheckpoint();
     QString FilePath(int code) const;
     int Ask(const QString& text, const QString& caption, int buttons, const QStringList& args = {});
     void SendHeldHints();
@@ -163,6 +163,10 @@ private:
     bool m_modified = false;
     bool m_damagedFile = false;
     bool m_discardOnClose = false;
+    // The older files whose records the event holds now: the next save of the data file removes them.
+    QList<int> m_olderFilesToRemove;
+    // An older file that exists but could not be read: the event is not converted while it stays so.
+    QString m_unreadableOlderFile;
     int m_batchDepth = 0;
     QList<int> m_heldHints;
     CSettings m_settings;

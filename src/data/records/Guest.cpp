@@ -227,9 +227,10 @@ QString CGuest::GetAddressHtml() const
 
 bool CGuest::AddRestriction(const QString& fullName, bool reciprocal)
 {
-    if (fullName.isEmpty() || m_restrictions.contains(fullName))
+    if (fullName.isEmpty() || m_restricted.contains(fullName))
         return false;
     m_restrictions.append(fullName);
+    m_restricted.insert(fullName);
     m_modified = true;
     if (reciprocal && m_owner) {
         CGuest* other = m_owner->FindGuestByFullName(fullName);
@@ -241,22 +242,25 @@ bool CGuest::AddRestriction(const QString& fullName, bool reciprocal)
 
 bool CGuest::RemoveRestriction(const QString& fullName)
 {
-    if (!m_restrictions.removeOne(fullName))
+    if (!m_restricted.remove(fullName))
         return false;
+    m_restrictions.removeOne(fullName);
     m_modified = true;
     return true;
 }
 
 void CGuest::ReplaceRestriction(const QString& oldName, const QString& newName)
 {
-    const qsizetype index = m_restrictions.indexOf(oldName);
-    if (index < 0)
+    if (!m_restricted.remove(oldName))
         return;
+    const qsizetype index = m_restrictions.indexOf(oldName);
     // Each name stays listed once, even when the new name was already there.
-    if (m_restrictions.contains(newName))
+    if (m_restricted.contains(newName)) {
         m_restrictions.removeAt(index);
-    else
+    } else {
         m_restrictions[index] = newName;
+        m_restricted.insert(newName);
+    }
     m_modified = true;
 }
 

@@ -3,6 +3,7 @@
 #include "data/records/BaseElement.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -57,7 +58,7 @@ public:
     // the named one.
     bool AddRestriction(const QString& fullName, bool reciprocal);
     bool RemoveRestriction(const QString& fullName);
-    bool HasRestriction(const QString& fullName) const { return m_restrictions.contains(fullName); }
+    bool HasRestriction(const QString& fullName) const { return m_restricted.contains(fullName); }
     const QStringList& GetRestrictions() const { return m_restrictions; }
 
     const QString& GetRelation() const { return m_relation; }
@@ -152,6 +153,8 @@ private:
     int m_transport = 0;
     qint16 m_smsCount = 0;
     QStringList m_restrictions;
+    // The same names, for the duplicate check of a guest listing thousands of others.
+    QSet<QString> m_restricted;
 
     QString m_textApproved;
     QString m_textNotComing;

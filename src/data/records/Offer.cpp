@@ -14,19 +14,6 @@ QString PlanKey(int plan)
     return QStringLiteral("IsInPlan") + QString::number(plan);
 }
 
-// Files of the first versions kept plan 0 as IsInOffer; the section is brought to the later keys.
-void ReplaceOlderPlanKey(const QString& path, const QString& section, bool inPlan)
-{
-    if (path.isEmpty())
-        return;
-    CIniFile file(path);
-    if (!file.HasSection(section))
-        return;
-    file.RemoveKey(section, kOlderPlanKey);
-    file.SetString(section, PlanKey(0), inPlan ? QStringLiteral("1") : QStringLiteral("0"));
-    file.Save();
-}
-
 }
 
 COffer::COffer()
@@ -51,14 +38,27 @@ bool COffer::LoadIni(const CIniFile& file, const QString& section)
     for (int plan = 0; plan < kPlanCount; ++plan)
         m_inPlan[plan] = file.GetInt(section, PlanKey(plan), 0) == 1;
     const int older = file.GetInt(section, kOlderPlanKey, kNoOlderPlan);
-    if (older != kNoOlderPlan) {
+    m_olderPlanKey = older != kNoOlderPlan;
+    if (m_olderPlanKey)
         m_inPlan[0] = older == 1;
-        ReplaceOlderPlanKey(file.Path(), section, m_inPlan[0]);
-    }
     m_isPerGuest = file.GetInt(section, QStringLiteral("IsPerGuest"), 0) == 1;
     m_guestsForOffer = file.GetInt(section, QStringLiteral("number_of_guests_for_offers"), 0);
     m_modified = false;
     return true;
+}
+
+bool COffer::ReplaceOlderPlanKeys(const QString& path, const QList<COffer*>& offers)
+{
+    CIniFile file;
+    if (!file.Load(path))
+        return true;
+    for (const COffer* offer : offers) {
+        if (!offer->m_olderPlanKey || !file.HasSection(offer->m_section))
+            continue;
+        file.RemoveKey(offer->m_section, kOlderPlanKey);
+        file.SetString(offer->m_section, PlanKey(0), offer->m_inPlan[0] ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    return !file.IsModified() || file.Save();
 }
 
 bool COffer::WriteXml(QByteArray& buffer) const

@@ -14,6 +14,9 @@ public:
     static void ResetIdCounter() = delete;
     // Every offer of an older Offers.ini; the caller owns them.
     static QList<COffer*> LoadAllIni(const CIniFile& file);
+    // Brings the sections of the first versions, which kept plan 0 as IsInOffer, to the later
+    // IsInPlan0 key. Done when the event is saved: reading an event writes nothing.
+    static bool ReplaceOlderPlanKeys(const QString& path, const QList<COffer*>& offers);
 
     void MakeSection() override { FormatSection(kPrefix); }
     int FileCode() const override { return FC_OFFERS; }
@@ -44,4 +47,6 @@ private:
     bool m_inPlan[kPlanCount] = {false, false, false};
     bool m_isPerGuest = false;
     int m_guestsForOffer = 0;
+    // Read from a section that still has the IsInOffer key of the first versions.
+    bool m_olderPlanKey = false;
 };

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <charconv>
+
 namespace NumberText {
 
 double LeadingDouble(const QString& text)
@@ -24,6 +26,14 @@ int LeadingInt(const QString& text)
     if (match.capturedView(1) == u"-")
         return int(-value);
     return int(qMin<qint64>(value, INT_MAX));
+}
+
+QByteArray Fixed(double value, int decimals)
+{
+    // The largest double has 309 digits before the point.
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return QByteArray(text, result.ptr - text);
 }
 
 }

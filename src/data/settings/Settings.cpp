@@ -128,7 +128,7 @@ bool CSettings::Save(const QString& path)
     if (!m_modified)
         return true;
     CIniFile file(path);
-    file.SetString(kGen, QStringLiteral("DolarToShekel"), QString::number(m_dolarToShekel, 'f', 2));
+    file.SetString(kGen, QStringLiteral("DolarToShekel"), QString::fromLatin1(NumberText::Fixed(m_dolarToShekel, 2)));
     file.SetInt(kGen, QStringLiteral("LastUIMode"), m_lastUIMode);
     file.SetInt(kGen, QStringLiteral("NumberOfGuestsInTable"), m_guestsInTable);
     file.SetInt(kGen, QStringLiteral("ArrangeTableByHallNumber"), m_arrangeByHallNumber ? 1 : 0);

@@ -77,20 +77,17 @@ void CIniFile::Parse(const QByteArray& bytes)
     Section* current = nullptr;
     qsizetype pos = 0;
     while (pos < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', pos);
+        // CR LF, LF alone and CR alone each end a line, as editors of every platform wrote them.
+        qsizetype end = pos;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
         Line line;
-        if (end < 0) {
-            line.raw = bytes.mid(pos);
-            pos = bytes.size();
-        } else {
-            line.raw = bytes.mid(pos, end - pos);
-            line.eol = "\n";
-            pos = end + 1;
-        }
-        if (line.raw.endsWith('\r')) {
-            line.raw.chop(1);
-            line.eol.prepend('\r');
-        }
+        line.raw = bytes.mid(pos, end - pos);
+        const qsizetype eolLength = end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n' ? 2
+                                  : end < bytes.size()                                                 ? 1
+                                                                                                       : 0;
+        line.eol = bytes.mid(end, eolLength);
+        pos = end + eolLength;
 
         const QByteArray trimmed = Trimmed(line.raw);
         const QByteArray sectionName = SectionName(trimmed);

@@ -16,10 +16,10 @@
 #include <QLoggingCategory>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/parsers/SAXParser.hpp>
-#include <xercesc/sax/InputSource.hpp>
-#include <xercesc/util/BinInputStream.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/SecurityManager.hpp>
@@ -142,6 +142,15 @@ Q_LOGGING_CATEGORY(lcXml, "WEDDING - CXmlParser")
 constexpr int kMaxDepth = 256;
 // Far above any event; a larger file is not read into memory at all.
 constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
+// Reading goes on past a damaged spot; a file that is damaged all over is given up after this many
+// errors or this much time, whatever was read by then kept.
+constexpr int kMaxErrors = 1000;
+constexpr int kLoggedErrors = 10;
+constexpr qint64 kMaxReadMilliseconds = 20000;
+// No field of an event comes near this; a longer text keeps its first part (characters).
+constexpr size_t kMaxTextLength = 1024 * 1024;
+// The parser hands plain character data over in pieces of at most this size.
+constexpr XMLSize_t kCharacterChunk = 64 * 1024;
 
 bool InRange(Element element, Element first, Element last)
 {
@@ -405,52 +414,81 @@ QString WithCrLf(QStringView text)
     return result;
 }
 
-// The length of the longest prefix that is well-formed UTF-8; a sequence cut off at the end counts
-// as malformed.
-qsizetype ValidUtf8Length(const QByteArray& data)
+// The length of the well-formed UTF-8 sequence at position i, or 0 when it is malformed (a sequence
+// cut off at the end included).
+int Utf8SequenceLength(const uchar* bytes, qsizetype size, qsizetype i)
+{
+    const uchar lead = bytes[i];
+    if (lead < 0x80)
+        return 1;
+    int extra;
+    uint code;
+    uint smallest;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1, code = lead & 0x1F, smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2, code = lead & 0x0F, smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3, code = lead & 0x07, smallest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (size - i <= extra)
+        return 0;
+    for (int k = 1; k <= extra; ++k) {
+        const uchar trail = bytes[i + k];
+        if ((trail & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (trail & 0x3F);
+    }
+    if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return extra + 1;
+}
+
+// Control characters XML 1.0 does not allow: a file cut short by a crash often ends in zeros, and
+// earlier versions wrote such characters into texts.
+bool IsForbiddenControl(uchar byte)
+{
+    return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+}
+
+// The bytes with every malformed UTF-8 byte replaced by U+FFFD and every forbidden control
+// character left out. The parser gives up at either, which would lose the records around it. Null
+// when there is nothing to mend.
+QByteArray RepairedUtf8(const QByteArray& data)
 {
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     const qsizetype size = data.size();
+    QByteArray repaired;
+    qsizetype copied = 0;
     qsizetype i = 0;
     while (i < size) {
         if (i + 8 <= size) {
             quint64 word;
             std::memcpy(&word, bytes + i, sizeof word);
-            if ((word & 0x8080808080808080ULL) == 0) {
+            // Eight characters of ASCII, none of them below a blank.
+            if ((word & 0x8080808080808080ULL) == 0 &&
+                ((word - 0x2020202020202020ULL) & ~word & 0x8080808080808080ULL) == 0) {
                 i += 8;
                 continue;
             }
         }
-        const uchar lead = bytes[i];
-        if (lead < 0x80) {
-            ++i;
+        const int length = IsForbiddenControl(bytes[i]) ? 0 : Utf8SequenceLength(bytes, size, i);
+        if (length > 0) {
+            i += length;
             continue;
         }
-        int extra;
-        uint code;
-        uint smallest;
-        if ((lead & 0xE0) == 0xC0) {
-            extra = 1, code = lead & 0x1F, smallest = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2, code = lead & 0x0F, smallest = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3, code = lead & 0x07, smallest = 0x10000;
-        } else {
-            return i;
-        }
-        if (size - i <= extra)
-            return i;
-        for (int k = 1; k <= extra; ++k) {
-            const uchar trail = bytes[i + k];
-            if ((trail & 0xC0) != 0x80)
-                return i;
-            code = code << 6 | (trail & 0x3F);
-        }
-        if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return i;
-        i += extra + 1;
+        if (repaired.isNull())
+            repaired.reserve(size + 64);
+        repaired.append(data.constData() + copied, i - copied);
+        if (!IsForbiddenControl(bytes[i]))
+            repaired.append("\xEF\xBF\xBD");
+        copied = ++i;
     }
-    return size;
+    if (!repaired.isNull())
+        repaired.append(data.constData() + copied, size - copied);
+    return repaired;
 }
 
 // Whether the bytes are a UTF-8 document: a UTF-8 mark, or no mark of another encoding and a
@@ -472,52 +510,26 @@ bool IsUtf8Document(const QByteArray& data)
     return encoding.match(declaration).hasMatch();
 }
 
-// The file's bytes in memory, cut off as soon as the reader gives up: the parser then reads what it
-// has buffered, meets the end of its input and stops with a fatal error.
-class CutOffStream : public xercesc::BinInputStream
+// Thrown from the handlers to end a read at once: the parser lets it through and the records read
+// so far stay.
+class GiveUp : public xercesc::SAXException
 {
 public:
-    CutOffStream(const char* bytes, XMLSize_t size, const bool& cutOff)
-        : m_bytes(reinterpret_cast<const XMLByte*>(bytes))
-        , m_size(size)
-        , m_cutOff(cutOff)
+    explicit GiveUp(const char* reason)
+        : xercesc::SAXException(reason)
     {
     }
-    XMLFilePos curPos() const override { return m_position; }
-    XMLSize_t readBytes(XMLByte* const toFill, const XMLSize_t maxToRead) override
-    {
-        if (m_cutOff)
-            return 0;
-        const XMLSize_t count = qMin(maxToRead, m_size - m_position);
-        std::memcpy(toFill, m_bytes + m_position, count);
-        m_position += count;
-        return count;
-    }
-    const XMLCh* getContentType() const override { return nullptr; }
-
-private:
-    const XMLByte* m_bytes;
-    XMLSize_t m_size;
-    XMLSize_t m_position = 0;
-    const bool& m_cutOff;
 };
 
-class CutOffSource : public xercesc::InputSource
+// The data file never declares entities: a file that does is refused before the parser expands
+// any of them, so that an entity defined as thousands of others cannot eat time and memory.
+class CDataFileSaxParser : public xercesc::SAXParser
 {
 public:
-    CutOffSource(const char* bytes, XMLSize_t size, const bool& cutOff)
-        : xercesc::InputSource("WeddingData.xml")
-        , m_bytes(bytes)
-        , m_size(size)
-        , m_cutOff(cutOff)
+    void entityDecl(const xercesc::DTDEntityDecl&, const bool, const bool) override
     {
+        throw GiveUp("the file declares entities");
     }
-    xercesc::BinInputStream* makeStream() const override { return new CutOffStream(m_bytes, m_size, m_cutOff); }
-
-private:
-    const char* m_bytes;
-    XMLSize_t m_size;
-    const bool& m_cutOff;
 };
 
 }
@@ -559,16 +571,15 @@ long CXmlParser::ParseData(const QByteArray& data, IXmlImportSink* sink)
     Begin(sink);
     if (!m_initialized)
         return kFailed;
-    // The parser converts whole buffers at once and would lose the records in front of a bad byte
-    // within the same buffer: the file is read as if it ended there.
-    const qsizetype usable = IsUtf8Document(data) ? ValidUtf8Length(data) : data.size();
-    const bool cut = usable < data.size();
-    if (cut)
-        qCWarning(lcXml) << "ParseData: malformed UTF-8 at byte" << usable;
-    Run(data.constData(), usable);
-    const bool failed = m_fatalError || cut;
-    if (!failed && m_sink)
+    const QByteArray repaired = IsUtf8Document(data) ? RepairedUtf8(data) : QByteArray();
+    Run(repaired.isNull() ? data : repaired);
+    if (!repaired.isNull()) {
+        qCWarning(lcXml) << "ParseData: malformed UTF-8 read as U+FFFD, control characters left out";
+        m_fatalError = true;
+    }
+    if (!m_fatalError && m_sink)
         m_sink->FileDone();
+    const bool failed = m_fatalError;
     Begin(nullptr);
     return failed ? kFailed : 0;
 }
@@ -577,7 +588,7 @@ void CXmlParser::Begin(IXmlImportSink* sink)
 {
     m_sink = sink;
     m_fatalError = false;
-    m_abort = false;
+    m_errors = 0;
     m_open.clear();
     m_guest = nullptr;
     m_expense = nullptr;
@@ -592,41 +603,57 @@ void CXmlParser::Begin(IXmlImportSink* sink)
     m_text.clear();
 }
 
-void CXmlParser::Run(const char* bytes, qsizetype length)
+void CXmlParser::Run(const QByteArray& bytes)
 {
-    xercesc::SAXParser parser;
+    CDataFileSaxParser parser;
     parser.setValidationScheme(xercesc::SAXParser::Val_Auto);
     parser.setDoNamespaces(false);
     parser.setDoSchema(false);
     parser.setValidationSchemaFullChecking(false);
-    // Past a fatal error the structure of the file is lost: what follows would land in the wrong
-    // records, and a file built to fail (an entity bomb) would keep the parser busy for good.
-    parser.setExitOnFirstFatalError(true);
+    // A damaged spot costs the records around it only: the parser recovers and reads on.
+    parser.setExitOnFirstFatalError(false);
     parser.setLoadExternalDTD(false);
     parser.setDisableDefaultEntityResolution(true);
-    // Limits the expansion of entities defined inside the file.
+    parser.setInputBufferSize(kCharacterChunk);
+    // Limits the expansion of entities, should a declaration ever get past the refusal.
     xercesc::SecurityManager security;
     parser.setSecurityManager(&security);
     CErrorReporter reporter(*this);
     parser.setDocumentHandler(this);
+    // Without a DTD handler the parser reports no declarations, and entities would go unnoticed.
+    parser.setDTDHandler(this);
     parser.setErrorHandler(&reporter);
     parser.setEntityResolver(this);
 
-    const CutOffSource source(bytes, XMLSize_t(length), m_abort);
+    const xercesc::MemBufInputSource source(reinterpret_cast<const XMLByte*>(bytes.constData()),
+                                            XMLSize_t(bytes.size()), "WeddingData.xml");
+    m_clock.start();
     try {
         parser.parse(source);
     } catch (const xercesc::XMLException&) {
-        SetFatalError();
-    } catch (const xercesc::SAXException&) {
-        SetFatalError();
+        m_fatalError = true;
+    } catch (const xercesc::SAXException& exception) {
+        qCWarning(lcXml).noquote() << "Run: reading given up:" << QString::fromUtf16(exception.getMessage());
+        m_fatalError = true;
     } catch (const xercesc::OutOfMemoryException&) {
-        SetFatalError();
+        m_fatalError = true;
     }
 }
 
-void CXmlParser::SetFatalError()
+void CXmlParser::ReportFatalError(const QString& where)
 {
     m_fatalError = true;
+    if (++m_errors <= kLoggedErrors)
+        qCWarning(lcXml).noquote() << "fatalError:" << where;
+    if (m_errors >= kMaxErrors)
+        throw GiveUp("too many errors");
+    CheckTime();
+}
+
+void CXmlParser::CheckTime() const
+{
+    if (m_clock.hasExpired(kMaxReadMilliseconds))
+        throw GiveUp("the read takes too long");
 }
 
 void CXmlParser::ResetErrors()
@@ -642,14 +669,9 @@ xercesc::InputSource* CXmlParser::resolveEntity(const XMLCh* const, const XMLCh*
 
 void CXmlParser::startElement(const XMLCh* const name, xercesc::AttributeList& attributes)
 {
-    if (m_abort)
-        return;
-    if (m_open.size() >= size_t(kMaxDepth)) {
-        qCWarning(lcXml) << "startElement: elements nested too deep";
-        SetFatalError();
-        m_abort = true;
-        return;
-    }
+    if (m_open.size() >= size_t(kMaxDepth))
+        throw GiveUp("elements nested too deep");
+    CheckTime();
     const Element element = Lookup(name);
     m_open.push_back(element);
     if (element == Element::None)
@@ -662,10 +684,11 @@ void CXmlParser::startElement(const XMLCh* const name, xercesc::AttributeList& a
     m_text.clear();
 }
 
-// The parser stops at the first fatal error, so every end tag closes the element opened last.
+// The parser closes its open elements one by one even past an error (an end tag with another
+// name closes the element opened last), so the open elements here stay in step with its own.
 void CXmlParser::endElement(const XMLCh* const)
 {
-    if (m_abort || m_open.empty())
+    if (m_open.empty())
         return;
     const Element element = m_open.back();
     m_open.pop_back();
@@ -683,8 +706,10 @@ void CXmlParser::endElement(const XMLCh* const)
 
 void CXmlParser::characters(const XMLCh* const chars, const XMLSize_t length)
 {
-    if (m_field != Element::None && !m_abort)
-        m_text.append(chars, length);
+    CheckTime();
+    if (m_field == Element::None || m_text.size() >= kMaxTextLength)
+        return;
+    m_text.append(chars, std::min<size_t>(length, kMaxTextLength - m_text.size()));
 }
 
 void CXmlParser::StartRecord(Element element, xercesc::AttributeList& attributes)

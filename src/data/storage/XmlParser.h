@@ -3,6 +3,7 @@
 #include "data/records/Shape.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringView>
 
@@ -26,7 +27,8 @@ class IXmlImportSink;
 
 // Reads an event data file into the record lists through the SAX parser. Element names match
 // without regard to case; a field's text is gathered over all the chunks the parser delivers and
-// stored, trimmed, at the field's end tag. Whatever was read before a fatal error stays in the lists.
+// stored, trimmed, at the field's end tag. A damaged spot is reported and read past: the records
+// before and after it stay in the lists. A file that declares entities is refused.
 class CXmlParser : public xercesc::HandlerBase
 {
 public:
@@ -45,8 +47,9 @@ public:
     // The same over the bytes of a file already in memory.
     long ParseData(const QByteArray& data, IXmlImportSink* sink = nullptr);
 
-    // The error reporter's side: a fatal error marks the read as failed.
-    void SetFatalError();
+    // The error reporter's side: a fatal error marks the read as failed; reading goes on past it
+    // until too many errors or too much time end the read.
+    void ReportFatalError(const QString& where);
     void ResetErrors();
 
     void startElement(const XMLCh* const name, xercesc::AttributeList& attributes) override;
@@ -71,7 +74,9 @@ private:
     };
 
     void Begin(IXmlImportSink* sink);
-    void Run(const char* bytes, qsizetype length);
+    void Run(const QByteArray& bytes);
+    // Ends the read when it has taken too long.
+    void CheckTime() const;
     void StartRecord(Element element, xercesc::AttributeList& attributes);
     void EndRecord(Element element);
     bool HasRecordFor(Element field) const;
@@ -92,8 +97,8 @@ private:
     bool m_initialized = false;
 
     bool m_fatalError = false;
-    // Set when the read is given up for elements nested too deep; the input ends there.
-    bool m_abort = false;
+    int m_errors = 0;
+    QElapsedTimer m_clock;
     // The elements open at the moment, known ones by their name.
     std::vector<Element> m_open;
 

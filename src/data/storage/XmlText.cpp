@@ -1,5 +1,7 @@
 #include "data/storage/XmlText.h"
 
+#include "data/settings/NumberText.h"
+
 #include <QStringEncoder>
 
 #include <charconv>
@@ -58,6 +60,44 @@ private:
     char* m_out;
 };
 
+bool IsXmlChar(char16_t c)
+{
+    return c >= 0x20 ? c < 0xFFFE : c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+// The position of the first character from "from" on that XML 1.0 cannot carry: a control
+// character other than tab and line ends, U+FFFE, U+FFFF or a surrogate outside a pair.
+qsizetype NextUnsafe(const QString& text, qsizetype from)
+{
+    const qsizetype size = text.size();
+    for (qsizetype i = from; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(text[i + 1].unicode()))
+            ++i;
+        else if (!IsXmlChar(c) || QChar::isSurrogate(c))
+            return i;
+    }
+    return size;
+}
+
+// The text without the characters the data file cannot hold: written, they would make the file
+// unreadable from that point on.
+QString XmlSafe(const QString& text)
+{
+    qsizetype unsafe = NextUnsafe(text, 0);
+    if (unsafe == text.size())
+        return text;
+    QString kept;
+    qsizetype from = 0;
+    while (unsafe < text.size()) {
+        kept += QStringView(text).sliced(from, unsafe - from);
+        from = unsafe + 1;
+        unsafe = NextUnsafe(text, from);
+    }
+    kept += QStringView(text).sliced(from);
+    return kept;
+}
+
 QByteArray EscapedUtf8(const QString& text)
 {
     QByteArray utf8 = text.toUtf8();
@@ -89,11 +129,12 @@ void AppendElement(QByteArray& buffer, const char* tag, qsizetype room, Content 
 
 QByteArray Cdata(const QString& text)
 {
-    return "<![CDATA[" + EscapedUtf8(text) + "]]>";
+    return "<![CDATA[" + EscapedUtf8(XmlSafe(text)) + "]]>";
 }
 
-void AppendText(QByteArray& buffer, const char* tag, const QString& text)
+void AppendText(QByteArray& buffer, const char* tag, const QString& original)
 {
+    const QString text = XmlSafe(original);
     if (NeedsSplit(text)) {
         Open(buffer, tag);
         buffer += Cdata(text);
@@ -115,7 +156,7 @@ void AppendInt(QByteArray& buffer, const char* tag, int value)
 void AppendDecimal(QByteArray& buffer, const char* tag, double value)
 {
     Open(buffer, tag);
-    buffer += QByteArray::number(value, 'f', 1);
+    buffer += NumberText::Fixed(value, 1);
     Close(buffer, tag);
 }
 
