@@ -45,11 +45,10 @@ CTableDlg::CTableDlg(const QStringList& groups, const Values& values, int tableN
     connect(m_groups, &QListWidget::currentTextChanged, this,
             [this](const QString& group) { m_name->setText(group.left(kNameLength)); });
 
-    auto* help = new QLabel(QStringLiteral("בחר שם לשולחן זה. השם צריך לתאר את היושבים בשולחן. למשל שולחן של \"חברים מהצבא\".") +
-                                QStringLiteral(" ") +
-                                QStringLiteral("ניתן להעזר ברשימה הקימת של הקבוצות בכדי לתת שם שיתאר את המוזמנים בצורה הטובה ביותר"),
-                            this);
-    help->setWordWrap(true);
+    auto* help = DialogHelpers::WrappedText(
+        QStringLiteral("בחר שם לשולחן זה. השם צריך לתאר את היושבים בשולחן. למשל שולחן של \"חברים מהצבא\".") + QStringLiteral(" ") +
+            QStringLiteral("ניתן להעזר ברשימה הקימת של הקבוצות בכדי לתת שם שיתאר את המוזמנים בצורה הטובה ביותר"),
+        this);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("שם השולחן:"), m_name);
