@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QIcon>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -12,11 +14,22 @@ namespace DialogHelpers {
 QDialogButtonBox* OkCancel(QDialog* dialog, const QString& okText, const QString& cancelText)
 {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(okText);
-    buttons->button(QDialogButtonBox::Cancel)->setText(cancelText);
+    for (auto [which, text] : {std::pair{QDialogButtonBox::Ok, okText}, {QDialogButtonBox::Cancel, cancelText}}) {
+        QPushButton* button = buttons->button(which);
+        button->setText(text);
+        button->setIcon(QIcon());
+    }
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+QLabel* WrappedText(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text.toHtmlEscaped(), parent);
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    return label;
 }
 
 bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max)

@@ -5,14 +5,20 @@
 class IUserMessages;
 class QDialog;
 class QDialogButtonBox;
+class QLabel;
 class QSpinBox;
+class QWidget;
 
 // Small pieces every dialog of the program shares.
 namespace DialogHelpers {
 
-// "אישור" and "ביטול" buttons wired to accept and reject.
+// "אישור" and "ביטול" buttons wired to accept and reject. They show their words only: beside a
+// picture, a right-to-left button draws its word over its own left edge.
 QDialogButtonBox* OkCancel(QDialog* dialog, const QString& okText = QStringLiteral("אישור"),
                            const QString& cancelText = QStringLiteral("ביטול"));
+// A help text that wraps within the dialog's width. It is laid out as a document: a plain wrapped
+// label breaks right-to-left lines by widths narrower than it paints them, and cuts their ends.
+QLabel* WrappedText(const QString& text, QWidget* parent);
 // The range check of a number field on OK: outside min .. max the user is told, the field gets the
 // focus and false comes back, so the dialog stays open.
 bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max);

@@ -29,7 +29,8 @@ CProgressWnd::CProgressWnd(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
-    setFixedWidth(320);
+    // Wide enough for the usual titles; a longer one widens the window.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 45);
 }
 
 void CProgressWnd::Begin(const QString& title)

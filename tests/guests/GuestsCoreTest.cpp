@@ -248,19 +248,44 @@ TEST(GuestFilter, EachCriterionOnlyWhenItsFlagIsOn)
     EXPECT_FALSE(filter.Matches(guest));
 }
 
-TEST(MultiGuestUpdate, WritesOnlyTheFieldsSetAndKeepsTheCounts)
+TEST(MultiGuestUpdate, WritesOnlyTheFieldsSet)
 {
     CLooseGuests guests;
     CGuest* a = guests.Add(QStringLiteral("a"));
     CGuest* b = guests.Add(QStringLiteral("b"));
     b->SetGroupName(QStringLiteral("old"));
     CMultiGuestUpdate update;
-    update.coming = 6;
     update.status = 1;
+    update.relation = QStringLiteral("הכלה");
     EXPECT_EQ(update.Apply(guests.List()), 2);
-    EXPECT_EQ(a->GetInvited(), 6);
-    EXPECT_EQ(b->GetComing(), 6);
-    EXPECT_TRUE(b->IsApproved());
+    EXPECT_TRUE(a->IsApproved());
+    EXPECT_EQ(b->GetRelation(), QStringLiteral("הכלה"));
     EXPECT_EQ(b->GetGroupName(), QStringLiteral("old"));
     EXPECT_EQ(update.Apply(guests.List()), 0);
+}
+
+TEST(MultiGuestUpdate, WritesTheCountsExactlyAsTyped)
+{
+    CLooseGuests guests;
+    CGuest* guest = guests.Add(QStringLiteral("a"));
+    guest->SetInvited(5);
+    guest->SetComing(4);
+    CMultiGuestUpdate invitedOnly;
+    invitedOnly.invited = 2;
+    EXPECT_EQ(invitedOnly.Apply(guests.List()), 1);
+    EXPECT_EQ(guest->GetInvited(), 2);
+    EXPECT_EQ(guest->GetComing(), 4);
+
+    CMultiGuestUpdate both;
+    both.invited = 2;
+    both.coming = 5;
+    both.Apply(guests.List());
+    EXPECT_EQ(guest->GetInvited(), 2);
+    EXPECT_EQ(guest->GetComing(), 5);
+
+    CMultiGuestUpdate comingOnly;
+    comingOnly.coming = 1;
+    comingOnly.Apply(guests.List());
+    EXPECT_EQ(guest->GetInvited(), 2);
+    EXPECT_EQ(guest->GetComing(), 1);
 }

@@ -5,6 +5,7 @@
 #include "guests/ui/GuestInfoTab2.h"
 #include "guests/ui/KidsDlg.h"
 #include "guests/ui/MultiGuestOperationDlg.h"
+#include "guests/ui/SelectGuestsDlg.h"
 #include "guests/ui/GuestListModel.h"
 #include "guests/ui/GuestsView.h"
 
@@ -16,7 +17,10 @@
 
 #include "ViewTestEvent.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QIcon>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,8 +183,61 @@ TEST_P(ViewRenderTest, TheSecondDetailsPage)
     Save(view, QStringLiteral("guest-details-2"));
 }
 
+// The program's look: its font families and the icon theme that gives dialog buttons pictures.
+class CProgramLook
+{
+public:
+    CProgramLook()
+        : m_font(QApplication::font())
+        , m_themePaths(QIcon::themeSearchPaths())
+        , m_theme(QIcon::themeName())
+    {
+        QFont font = m_font;
+        font.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans Hebrew"), QStringLiteral("DejaVu Sans")});
+        QApplication::setFont(font);
+        QIcon::setThemeSearchPaths(m_themePaths + QStringList{QStringLiteral("/usr/share/icons")});
+        QIcon::setThemeName(QStringLiteral("breeze"));
+    }
+    ~CProgramLook()
+    {
+        QApplication::setFont(m_font);
+        QIcon::setThemeSearchPaths(m_themePaths);
+        QIcon::setThemeName(m_theme);
+    }
+
+private:
+    QFont m_font;
+    QStringList m_themePaths;
+    QString m_theme;
+};
+
+// Nothing of a wrapped text is painted beside it, in the dialog's margins, at any width from the
+// narrowest the dialog takes: where a line breaks depends on the width.
+void ExpectTextsInside(QDialog& dialog)
+{
+    const QSize shown = dialog.size();
+    const QRgb background = dialog.palette().color(QPalette::Window).rgb();
+    for (int width = dialog.minimumSizeHint().width(); width < dialog.minimumSizeHint().width() + 120; width += 3) {
+        dialog.resize(width, shown.height());
+        const QImage picture = dialog.grab().toImage();
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (!label->isVisible() || !label->wordWrap())
+                continue;
+            const QRect inside(label->mapTo(&dialog, QPoint(0, 0)), label->size());
+            int ink = 0;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (!inside.contains(x, y) && picture.pixel(x, y) != background)
+                        ++ink;
+            EXPECT_EQ(ink, 0) << "width " << width << ": " << label->text().toStdString();
+        }
+    }
+    dialog.resize(shown);
+}
+
 TEST_P(ViewRenderTest, TheDialogs)
 {
+    CProgramLook look;
     CNewZelDoc& document = m_event.Doc();
     CGuestFilter filter;
     filter.useGroup = true;
@@ -196,6 +253,8 @@ TEST_P(ViewRenderTest, TheDialogs)
     dialogs.emplace_back(QStringLiteral("restrictions"), std::make_unique<CGuestGeneralInfoDlg>(document, *document.Guests()[0]));
     dialogs.emplace_back(QStringLiteral("multi-guest"), std::make_unique<CMultiGuestOperationDlg>(document));
     dialogs.emplace_back(QStringLiteral("guest-filter"), std::make_unique<CGuestFilterDialog>(document, filter));
+    dialogs.emplace_back(QStringLiteral("select-guests"),
+                         std::make_unique<CSelectGuestsDlg>(QStringList{QStringLiteral("דנה ורון לוי"), QStringLiteral("משה כהן")}));
     for (auto& [name, dialog] : dialogs) {
         SCOPED_TRACE(name.toStdString());
         dialog->show();
@@ -203,6 +262,11 @@ TEST_P(ViewRenderTest, TheDialogs)
         EXPECT_EQ(dialog->layoutDirection(), Hebrew() ? Qt::RightToLeft : Qt::LeftToRight);
         EXPECT_LE(dialog->minimumSizeHint().width(), dialog->width());
         EXPECT_LE(dialog->minimumSizeHint().height(), dialog->height());
+        // Sized by its layout, as the window system would size it afresh.
+        const QSize shown = dialog->size();
+        dialog->adjustSize();
+        EXPECT_EQ(dialog->size(), shown);
+        ExpectTextsInside(*dialog);
         Save(*dialog, name);
     }
 }

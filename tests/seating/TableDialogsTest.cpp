@@ -2,6 +2,8 @@
 #include "seating/ui/TableDefDlg.h"
 #include "seating/ui/TableDlg.h"
 
+#include "controls/NumberSpinEdit.h"
+
 #include "data/document/ViewHint.h"
 
 #include "ViewTestEvent.h"
@@ -41,6 +43,74 @@ TEST(TableDlg, SeatsAreAcceptedFromOneToThirtyOrUpToAnEnlargedTablesOwn)
     EXPECT_NE(more.result(), QDialog::Accepted);
 }
 
+TEST(TableDlg, ANewTableIsHeldToThirtySeatsWhateverWasProposed)
+{
+    CScriptedMessages messages;
+    CTableDlg dialog({}, {QStringLiteral("שולחן"), 50, 4}, -1, &messages);
+    dialog.show();
+    EXPECT_EQ(dialog.SeatsField()->text(), QStringLiteral("50"));
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(messages.ShownMessages().size(), 1);
+    EXPECT_EQ(messages.ShownMessages()[0].text, QStringLiteral("יש להקליד מספר שלם בין 1 ל-30."));
+}
+
+TEST(TableDlg, ANumberTheFieldCannotTakeIsShownAsItIsAndRefusedOnOk)
+{
+    CScriptedMessages messages;
+    CTableDlg dialog({}, {QStringLiteral("שולחן"), 150, 0}, -1, &messages);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(dialog.SeatsField()->text(), QStringLiteral("150"));
+    EXPECT_EQ(dialog.HallField()->text(), QStringLiteral("0"));
+    // Leaving the field keeps what it shows.
+    dialog.SeatsField()->setFocus();
+    dialog.HallField()->setFocus();
+    EXPECT_EQ(dialog.SeatsField()->value(), 150);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(messages.ShownMessages().size(), 1);
+    EXPECT_EQ(messages.ShownMessages()[0].text, QStringLiteral("יש להקליד מספר שלם בין 1 ל-30."));
+    EXPECT_EQ(messages.ShownMessages()[0].caption, QStringLiteral("ערך לא חוקי"));
+    EXPECT_TRUE(dialog.SeatsField()->hasFocus());
+
+    QTest::keyClicks(dialog.SeatsField(), QStringLiteral("123"));
+    EXPECT_EQ(dialog.SeatsField()->text(), QStringLiteral("12"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    ASSERT_EQ(messages.ShownMessages().size(), 2);
+    EXPECT_EQ(messages.ShownMessages()[1].text, QStringLiteral("יש להקליד מספר שלם בין 1 ל-999."));
+    QTest::keyClicks(dialog.HallField(), QStringLiteral("7"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.GetValues().seats, 12);
+    EXPECT_EQ(dialog.GetValues().hallNumber, 7);
+}
+
+TEST(TableDlg, TheSeatArrowsRunFromThreeToNinetyNineAndTypingTakesTwoDigits)
+{
+    CScriptedMessages messages;
+    CTableDlg dialog({}, {QStringLiteral("שולחן"), 4, 2}, -1, &messages);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    CNumberSpinEdit* seats = dialog.SeatsField();
+    seats->setFocus();
+    QTest::keyClick(seats, Qt::Key_Down);
+    QTest::keyClick(seats, Qt::Key_Down);
+    EXPECT_EQ(seats->value(), 3);
+    seats->setValue(98);
+    QTest::keyClick(seats, Qt::Key_Up);
+    QTest::keyClick(seats, Qt::Key_Up);
+    EXPECT_EQ(seats->value(), 99);
+
+    // Below the arrows' range a typed count is still a table's seats.
+    seats->selectAll();
+    QTest::keyClicks(seats, QStringLiteral("1"));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.GetValues().seats, 1);
+    EXPECT_TRUE(messages.ShownMessages().isEmpty());
+}
+
 TEST(TableDlg, TheNameTakesAGroupAndAtMostTwentyFiveCharacters)
 {
     CTableDlg dialog({QStringLiteral("משפחה של הכלה"), QString(40, QChar(0x05D0))}, {QStringLiteral("ישן"), 10, 4}, -1, nullptr);
@@ -51,7 +121,7 @@ TEST(TableDlg, TheNameTakesAGroupAndAtMostTwentyFiveCharacters)
     EXPECT_EQ(dialog.NameField()->text().size(), 25);
     dialog.NameField()->clear();
     EXPECT_EQ(dialog.GetValues().name, QStringLiteral("לא משויך"));
-    EXPECT_EQ(dialog.HallField()->maximum(), 999);
+    EXPECT_EQ(dialog.HallField()->ArrowMaximum(), 999);
 }
 
 TEST(TableDefDlg, StoresWhatChangedAndRefreshesOncePerChangedFlag)

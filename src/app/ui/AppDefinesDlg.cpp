@@ -37,7 +37,8 @@ CAppDefinesDlg::CAppDefinesDlg(CNewZelDoc& document, IUserMessages* messages, QW
     m_kids = new QLineEdit(QString::number(document.Settings().GetKidsPresent()), this);
     m_kids->setValidator(new QIntValidator(0, 999, m_kids));
     m_kids->setMaxLength(3);
-    m_kids->setFixedWidth(48);
+    // Three digits with room for the frame.
+    m_kids->setFixedWidth(m_kids->fontMetrics().horizontalAdvance(QStringLiteral("000000")));
     m_kids->setAlignment(Qt::AlignCenter);
     auto* kidsRow = new QHBoxLayout;
     kidsRow->addWidget(new QLabel(QStringLiteral("מנת ילדים עולה  %"), this));

@@ -44,10 +44,12 @@ CTipOfTheDayDlg::CTipOfTheDayDlg(const QString& folder, int item, QWidget* paren
     m_text->setTextFormat(Qt::RichText);
     m_text->setWordWrap(true);
     m_text->setAlignment(Qt::AlignTop | Qt::AlignLeading);
-    m_text->setMinimumSize(380, 150);
     QFont sans(QStringLiteral("Noto Sans Hebrew"));
     sans.setPointSizeF(m_text->font().pointSizeF());
     m_text->setFont(sans);
+    // Room for the longest tip without the window changing size from tip to tip.
+    const QFontMetrics metrics(sans);
+    m_text->setMinimumSize(metrics.averageCharWidth() * 55, metrics.lineSpacing() * 8);
 
     m_showAtStart = new QCheckBox(QStringLiteral("הצג טיפים בהפעלת התוכנה"), this);
     m_showAtStart->setChecked(true);

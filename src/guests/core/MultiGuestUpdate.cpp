@@ -1,7 +1,5 @@
 #include "guests/core/MultiGuestUpdate.h"
 
-#include "guests/core/GuestDetailsRules.h"
-
 #include "data/records/Guest.h"
 
 int CMultiGuestUpdate::Apply(const QList<CGuest*>& guests) const
@@ -10,9 +8,9 @@ int CMultiGuestUpdate::Apply(const QList<CGuest*>& guests) const
     for (CGuest* guest : guests) {
         bool any = false;
         if (invited)
-            any |= GuestDetailsRules::SetInvited(*guest, *invited);
+            any |= guest->SetInvited(*invited);
         if (coming)
-            any |= GuestDetailsRules::SetComing(*guest, *coming);
+            any |= guest->SetComing(*coming);
         if (group)
             any |= guest->SetGroupName(*group);
         if (relation)

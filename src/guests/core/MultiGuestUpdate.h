@@ -12,8 +12,8 @@ class CGuest;
 class CMultiGuestUpdate
 {
 public:
-    // Writes the set fields; the counts keep the coming count within the invited count. Returns
-    // how many guests changed.
+    // Writes the set fields exactly as given: unlike the details page, the counts are not coupled,
+    // so one count can be corrected without touching the other. Returns how many guests changed.
     int Apply(const QList<CGuest*>& guests) const;
 
     std::optional<int> invited;

@@ -66,10 +66,9 @@ CGuestFilterDialog::CGuestFilterDialog(CNewZelDoc& document, CGuestFilter& filte
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setColumnWidth(ColField, kFieldWidth);
 
-    auto* hint = new QLabel(QStringLiteral("בכדי לשנות את התוכן של שורה מסוימת יש ללחוץ עם העכבר על השורה ולהמתין ללא הזזה נוספת "
-                                           "של העכבר או לחלופין להשתמש במקש TAB."),
-                            this);
-    hint->setWordWrap(true);
+    auto* hint = DialogHelpers::WrappedText(QStringLiteral("בכדי לשנות את התוכן של שורה מסוימת יש ללחוץ עם העכבר על השורה ולהמתין ללא הזזה נוספת "
+                                                          "של העכבר או לחלופין להשתמש במקש TAB."),
+                                           this);
     auto* clear = new QPushButton(QStringLiteral("נקה סינון"), this);
     connect(clear, &QPushButton::clicked, this, &CGuestFilterDialog::ClearFilter);
     auto* bottom = new QHBoxLayout;
@@ -80,7 +79,6 @@ CGuestFilterDialog::CGuestFilterDialog(CNewZelDoc& document, CGuestFilter& filte
     layout->addWidget(m_list);
     layout->addWidget(hint);
     layout->addLayout(bottom);
-    resize(380, 340);
 }
 
 void CGuestFilterDialog::resizeEvent(QResizeEvent* event)

@@ -41,7 +41,6 @@ CGuestGeneralInfoDlg::CGuestGeneralInfoDlg(CNewZelDoc& document, CGuest& guest, 
     layout->addWidget(m_list);
     layout->addLayout(buttons);
     layout->addWidget(DialogHelpers::OkCancel(this));
-    resize(360, 400);
 }
 
 QStringList CGuestGeneralInfoDlg::Names() const

@@ -86,7 +86,6 @@ CMultiGuestOperationDlg::CMultiGuestOperationDlg(CNewZelDoc& document, QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
-    resize(620, 440);
 }
 
 CMultiGuestUpdate CMultiGuestOperationDlg::Update() const

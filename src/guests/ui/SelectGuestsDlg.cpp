@@ -16,7 +16,6 @@ CSelectGuestsDlg::CSelectGuestsDlg(const QStringList& names, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(DialogHelpers::OkCancel(this));
-    resize(320, 420);
 }
 
 QStringList CSelectGuestsDlg::SelectedNames() const

@@ -1,6 +1,7 @@
 #include "seating/ui/TableDlg.h"
 
 #include "controls/DialogHelpers.h"
+#include "controls/NumberSpinEdit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -15,7 +16,11 @@ namespace {
 const int kNameLength = 25;
 const int kMinSeats = 1;
 const int kMaxSeats = 30;
+const int kSeatDigits = 2;
+const int kSeatArrowMin = 3;
+const int kSeatArrowMax = 99;
 const int kMaxHallNumber = 999;
+const int kHallDigits = 3;
 
 }
 
@@ -23,29 +28,27 @@ CTableDlg::CTableDlg(const QStringList& groups, const Values& values, int tableN
                      QWidget* parent)
     : QDialog(parent)
     , m_messages(messages)
-    // A table the seating enlarged past the usual limit keeps its seats when only its name changes.
-    , m_maxSeats(qMax(kMaxSeats, values.seats))
+    // A table the seating enlarged past the usual limit keeps its seats when only its name changes;
+    // a new table is held to the usual limit whatever seats were proposed for it.
+    , m_maxSeats(tableNumber < 0 ? kMaxSeats : qMax(kMaxSeats, values.seats))
 {
     setWindowTitle(tableNumber < 0 ? QStringLiteral("פרטי השולחן")
                                    : QStringLiteral("פרטי השולחן (שולחן %1)").arg(tableNumber));
     m_name = new QLineEdit(values.name.left(kNameLength), this);
     m_name->setMaxLength(kNameLength);
-    m_seats = new QSpinBox(this);
-    m_seats->setRange(kMinSeats, 99);
+    m_seats = new CNumberSpinEdit(kSeatDigits, kSeatArrowMin, kSeatArrowMax, this);
     m_seats->setValue(values.seats);
-    m_hall = new QSpinBox(this);
-    m_hall->setRange(1, kMaxHallNumber);
+    m_hall = new CNumberSpinEdit(kHallDigits, 1, kMaxHallNumber, this);
     m_hall->setValue(values.hallNumber);
     m_groups = new QListWidget(this);
     m_groups->addItems(groups);
     connect(m_groups, &QListWidget::currentTextChanged, this,
             [this](const QString& group) { m_name->setText(group.left(kNameLength)); });
 
-    auto* help = new QLabel(QStringLiteral("בחר שם לשולחן זה. השם צריך לתאר את היושבים בשולחן. למשל שולחן של \"חברים מהצבא\".") +
-                                QStringLiteral(" ") +
-                                QStringLiteral("ניתן להעזר ברשימה הקימת של הקבוצות בכדי לתת שם שיתאר את המוזמנים בצורה הטובה ביותר"),
-                            this);
-    help->setWordWrap(true);
+    auto* help = DialogHelpers::WrappedText(
+        QStringLiteral("בחר שם לשולחן זה. השם צריך לתאר את היושבים בשולחן. למשל שולחן של \"חברים מהצבא\".") + QStringLiteral(" ") +
+            QStringLiteral("ניתן להעזר ברשימה הקימת של הקבוצות בכדי לתת שם שיתאר את המוזמנים בצורה הטובה ביותר"),
+        this);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("שם השולחן:"), m_name);

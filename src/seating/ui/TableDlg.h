@@ -1,12 +1,13 @@
 #pragma once
 
+#include "controls/NumberSpinEdit.h"
+
 #include <QDialog>
 #include <QStringList>
 
 class IUserMessages;
 class QLineEdit;
 class QListWidget;
-class QSpinBox;
 
 // "פרטי השולחן": the name, seats and place in the hall of a new or an existing table, with the
 // names of the groups to borrow a name from.
@@ -31,8 +32,8 @@ public:
     static QString DefaultName();
 
     QLineEdit* NameField() const { return m_name; }
-    QSpinBox* SeatsField() const { return m_seats; }
-    QSpinBox* HallField() const { return m_hall; }
+    CNumberSpinEdit* SeatsField() const { return m_seats; }
+    CNumberSpinEdit* HallField() const { return m_hall; }
     QListWidget* GroupList() const { return m_groups; }
 
 public slots:
@@ -42,7 +43,7 @@ private:
     IUserMessages* m_messages;
     int m_maxSeats;
     QLineEdit* m_name;
-    QSpinBox* m_seats;
-    QSpinBox* m_hall;
+    CNumberSpinEdit* m_seats;
+    CNumberSpinEdit* m_hall;
     QListWidget* m_groups;
 };

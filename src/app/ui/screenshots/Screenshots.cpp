@@ -11,6 +11,17 @@
 #include "app/ui/TipOfTheDayDlg.h"
 #include "controls/MarkupTooltip.h"
 #include "controls/ProgressWnd.h"
+#include "controls/SearchTableDlg.h"
+#include "data/records/Group.h"
+#include "data/records/Guest.h"
+#include "guests/core/GuestFilter.h"
+#include "guests/ui/GuestFilterDialog.h"
+#include "guests/ui/GuestGeneralInfoDlg.h"
+#include "guests/ui/KidsDlg.h"
+#include "guests/ui/MultiGuestOperationDlg.h"
+#include "guests/ui/SelectGuestsDlg.h"
+#include "seating/ui/TableDefDlg.h"
+#include "seating/ui/TableDlg.h"
 #include "data/storage/DataLocation.h"
 #include "data/storage/IniFile.h"
 #include "data/settings/Language.h"
@@ -21,12 +32,15 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -63,14 +77,31 @@ public:
         widget.show();
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
+        Save(widget.grab(), name);
+        // On a real display the window manager places and frames the window: the screen shows what
+        // a user sees, frame and all.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen") || !widget.isWindow())
+            return;
+        QEventLoop settle;
+        QTimer::singleShot(500, &settle, &QEventLoop::quit);
+        settle.exec();
+        const QRect frame = widget.frameGeometry();
+        Save(widget.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()),
+             name + QStringLiteral("-framed"));
+        // The next window is shot alone.
+        widget.hide();
+    }
+
+private:
+    void Save(const QPixmap& picture, const QString& name)
+    {
         const QString path = QDir(m_folder).filePath(name + QLatin1Char('-') + m_language + QStringLiteral(".png"));
-        if (widget.grab().save(path))
+        if (picture.save(path))
             QTextStream(stdout) << path << '\n';
         else
             QTextStream(stderr) << "cannot write " << path << '\n';
     }
 
-private:
     QString m_folder;
     QString m_language;
 };
@@ -105,6 +136,41 @@ void ShootLayout(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUser
     frame.hide();
 }
 
+// The dialogs of the guest and table pages, over the example event.
+void ShootRecordDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
+{
+    QStringList groups;
+    for (const CGroup* group : document.Groups())
+        groups.append(group->GetName());
+    CTableDlg newTable(groups, {CTableDlg::DefaultName(), 10, 3}, -1, &messages);
+    shooter.Shoot(newTable, QStringLiteral("dialog-table"));
+    CTableDlg editTable(groups, {QStringLiteral("חברים מהצבא"), 12, 4}, 4, &messages);
+    shooter.Shoot(editTable, QStringLiteral("dialog-table-edit"));
+    CTableDefDlg tableSettings(document);
+    shooter.Shoot(tableSettings, QStringLiteral("dialog-table-settings"));
+    CSearchTableDlg search(false, QStringLiteral("דנה"), QStringLiteral("3"), true, false);
+    shooter.Shoot(search, QStringLiteral("dialog-search"));
+    CMultiGuestOperationDlg multi(document);
+    shooter.Shoot(multi, QStringLiteral("dialog-multi-guest"));
+    CGuestFilter filter;
+    filter.useRelation = true;
+    filter.relation = QStringLiteral("הכלה");
+    CGuestFilterDialog guestFilter(document, filter);
+    shooter.Shoot(guestFilter, QStringLiteral("dialog-guest-filter"));
+    const QList<CGuest*>& guests = document.Guests();
+    if (guests.isEmpty())
+        return;
+    CKidsDlg kids(*guests.first(), &messages);
+    shooter.Shoot(kids, QStringLiteral("dialog-kids"));
+    CGuestGeneralInfoDlg restrictions(document, *guests.first());
+    shooter.Shoot(restrictions, QStringLiteral("dialog-restrictions"));
+    QStringList names;
+    for (const CGuest* guest : guests)
+        names.append(guest->GetFullName());
+    CSelectGuestsDlg select(names);
+    shooter.Shoot(select, QStringLiteral("dialog-select-guests"));
+}
+
 void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
     CAppDefinesDlg settings(document, &messages);
@@ -122,6 +188,7 @@ void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messag
     shooter.Shoot(progress, QStringLiteral("dialog-progress"));
     CSplashWnd splash;
     shooter.Shoot(splash, QStringLiteral("splash"));
+    ShootRecordDialogs(shooter, document, messages);
     QLabel tooltip(CMarkupTooltip::FromStringTable(59727));
     tooltip.setStyleSheet(QStringLiteral("background: #ffffdc; border: 1px solid #888; padding: 4px;"));
     shooter.Shoot(tooltip, QStringLiteral("tooltip-save"));
