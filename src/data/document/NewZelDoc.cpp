@@ -141,6 +141,11 @@ void CNewZelDoc::ClearEvent()
 
 void CNewZelDoc::LoadEvent()
 {
+    LoadEventFrom(FilePath(FC_WEDDING_DATA));
+}
+
+void CNewZelDoc::LoadEventFrom(const QString& dataFile)
+{
     CGuest::ResetIdCounter();
     CTable::ResetIdCounter();
     CMeeting::ResetIdCounter();
@@ -155,7 +160,6 @@ void CNewZelDoc::LoadEvent()
     }
     m_checkpoint.Load(FilePath(FC_CHECKPOINT));
 
-    const QString dataFile = FilePath(FC_WEDDING_DATA);
     const bool fromIni = !QFileInfo::exists(dataFile);
     if (m_progress)
         m_progress->SetPercent(70);
@@ -183,7 +187,7 @@ void CNewZelDoc::LoadEvent()
         m_progress->SetPercent(100);
         m_progress->End();
     }
-    m_modified = fromIni;
+    SetModified(fromIni);
 }
 
 void CNewZelDoc::LoadOlderIniFiles()
@@ -237,7 +241,7 @@ bool CNewZelDoc::SaveEvent()
         Ask(kNotSavedText, kNotSavedCaption, MSG_OK, {QDir::toNativeSeparators(m_location.CurrentEventFolder())});
         return false;
     }
-    m_modified = false;
+    SetModified(false);
     if (m_settings.GetFtpAutoUpload() && m_services && !m_settings.GetFtpServer().isEmpty() &&
         !m_settings.GetFtpUser().isEmpty())
         m_services->UploadEvent(*this);
@@ -274,6 +278,33 @@ void CNewZelDoc::ReloadEvent()
     UpdateAllViews(nullptr, HINT_EVENT_RELOADED);
 }
 
+void CNewZelDoc::SetModified(bool modified)
+{
+    const bool changed = modified != m_modified;
+    m_modified = modified;
+    if (changed)
+        emit ModifiedChanged(modified);
+    if (modified)
+        emit Edited();
+}
+
+bool CNewZelDoc::RestoreFrom(const QString& dataFile)
+{
+    UpdateAllViews(nullptr, HINT_EVENT_RELOADING);
+    ClearEvent();
+    LoadEventFrom(dataFile);
+    const bool whole = !m_damagedFile;
+    if (!whole) {
+        // A copy that does not read whole is worth less than the saved event.
+        ClearEvent();
+        LoadEvent();
+    } else {
+        SetModified(true);
+    }
+    UpdateAllViews(nullptr, HINT_EVENT_RELOADED);
+    return whole;
+}
+
 void CNewZelDoc::SetActiveEvent(CZelEvent* event)
 {
     m_events.MakeActive(event);
@@ -306,7 +337,7 @@ bool CNewZelDoc::CreateEventFolder(const QString& sourceFolder)
     ReloadEvent();
     const CHintBatch batch(*this);
     // The copied data file still holds the answers: the event differs from it from now on.
-    m_modified = true;
+    SetModified(true);
     for (CGuest* guest : m_records.guests) {
         guest->SetTableIndex(0);
         guest->SetCameCount(0);
@@ -357,7 +388,7 @@ CGuest* CNewZelDoc::AddGuest(const QString& name, const QString& familyName, QOb
     guest->SetName(name);
     guest->SetFamilyName(familyName);
     m_records.guests.append(guest);
-    m_modified = true;
+    SetModified(true);
     // Every view but the one that added the guest.
     UpdateAllViews(sender, HINT_GUEST_ADDED, guest);
     return guest;
@@ -368,7 +399,7 @@ CGroup* CNewZelDoc::AddGroup(const QString& name, QObject* sender)
     auto* group = new CGroup(this);
     group->SetName(name);
     m_records.groups.append(group);
-    m_modified = true;
+    SetModified(true);
     UpdateAllViews(sender, HINT_GROUP_ADDED, group);
     return group;
 }
@@ -394,12 +425,12 @@ void CNewZelDoc::SwapGroupNames(CGroup& first, CGroup& second)
     second.CopyNameTo(first);
     temporary.CopyNameTo(second);
     temporary.ReleaseId();
-    m_modified = true;
+    SetModified(true);
 }
 
 void CNewZelDoc::RenameGroupInGuests(const QString& oldName, const QString& newName)
 {
-    m_modified = true;
+    SetModified(true);
     for (CGuest* guest : m_records.guests)
         if (guest->GetGroupName() == oldName)
             guest->SetGroupName(newName);
@@ -409,7 +440,7 @@ bool CNewZelDoc::AddRestriction(CGuest& guest, const QString& fullName)
 {
     const bool added = guest.AddRestriction(fullName, true);
     if (added)
-        m_modified = true;
+        SetModified(true);
     return added;
 }
 
@@ -453,7 +484,7 @@ CTable* CNewZelDoc::CreateTable(const QString& name, int hallNumber, int seats)
     table->SetHallNumber(hallNumber == -1 ? NextFreeHallNumber() : hallNumber);
     table->SetId(int(m_records.tables.size()));
     m_records.tables.append(table);
-    m_modified = true;
+    SetModified(true);
     UpdateAllViews(nullptr, HINT_TABLE_ADDED, table);
     return table;
 }
@@ -506,7 +537,7 @@ int CNewZelDoc::TableNumberBySerial(int serial) const
 void CNewZelDoc::DeleteTable(CTable& table)
 {
     const CHintBatch batch(*this);
-    m_modified = true;
+    SetModified(true);
     const int deleted = table.GetId();
     if (deleted <= 0)
         return;
@@ -540,7 +571,7 @@ void CNewZelDoc::SwapTables(int first, int second)
     b->CopyTo(*a);
     temporary.CopyTo(*b);
     temporary.ReleaseId();
-    m_modified = true;
+    SetModified(true);
 }
 
 void CNewZelDoc::MoveTable(int from, int to)
@@ -556,7 +587,7 @@ void CNewZelDoc::MoveTable(int from, int to)
 void CNewZelDoc::MoveGuests(int fromTable, int toTable)
 {
     const CHintBatch batch(*this);
-    m_modified = true;
+    SetModified(true);
     for (CGuest* guest : m_records.guests)
         if (guest->GetTableIndex() == fromTable)
             guest->SetTableIndex(toTable);
@@ -618,7 +649,7 @@ bool CNewZelDoc::CanSeatGuest(CGuest& guest, int tableId)
 
 void CNewZelDoc::GuestTableChanged(CGuest&)
 {
-    m_modified = true;
+    SetModified(true);
     if (m_batchDepth > 0)
         m_tableHintPending = true;
     else

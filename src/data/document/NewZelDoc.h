@@ -56,7 +56,12 @@ public:
     void DiscardOnClose() { m_discardOnClose = true; }
 
     bool IsModified() const { return m_modified; }
-    void SetModified(bool modified = true) { m_modified = modified; }
+    // Every edit passes here: Edited on each change, ModifiedChanged when the flag turns.
+    void SetModified(bool modified = true);
+    // Reads the records from another data file of the event (the recovery copy) in place of its
+    // own; the event then counts as modified. False, with the saved event loaded, when that file
+    // does not read whole.
+    bool RestoreFrom(const QString& dataFile);
     // Whether the data file of the last load failed to parse.
     bool LoadedDamagedFile() const { return m_damagedFile; }
 
@@ -123,6 +128,8 @@ signals:
     void Hint(QObject* sender, int hint, CHintObject* object);
     // Views hand their pending edits to the records before the event is written.
     void AboutToSave();
+    void Edited();
+    void ModifiedChanged(bool modified);
 
 private:
     // While one lives, the table hints of single guests are collected into one hint at its end:
@@ -140,6 +147,7 @@ private:
     };
 
     void ClearEvent();
+    void LoadEventFrom(const QString& dataFile);
     void LoadOlderIniFiles();
     bool KeepDamagedFile();
     void SaveSettingsAndCheckpoint();
