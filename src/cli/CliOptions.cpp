@@ -47,6 +47,7 @@ QString CCliOptions::Usage()
         "  events [--json]        list the events of the data folder (* marks the active one)\n"
         "  info FOLDER [--json]   count the records of an event folder without writing anything\n"
         "  resave FOLDER          load an event folder and write it back as WeddingData.xml\n"
+        "                         (exits 2 while Ravivaz or another writer holds the data folder)\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

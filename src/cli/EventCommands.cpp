@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/ConsoleMessages.h"
+#include "data/storage/DataFolderLock.h"
 #include "data/storage/DataLocation.h"
 #include "data/document/NewZelDoc.h"
 
@@ -92,6 +93,16 @@ int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err)
     QString folder;
     if (!TakeFolder(options, "resave", folder, err))
         return 2;
+    // Held from before the load to after the save: a second writer must not read the older files
+    // while this one replaces them.
+    CDataFolderLock lock(QFileInfo(folder).absoluteDir().absolutePath());
+    if (lock.TryTake() == CDataFolderLock::Result::HeldElsewhere) {
+        const QString holder = lock.Holder();
+        err << "ravivaz-cli resave: the data folder \"" << lock.DataFolder() << "\" is in use"
+            << (holder.isEmpty() ? QString() : QStringLiteral(" by ") + holder)
+            << "; close Ravivaz (or wait for the other writer) and try again\n";
+        return 2;
+    }
     CFolderSession session(folder, err);
     session.Document().SetModified(true);
     if (!session.Document().SaveEvent()) {

@@ -51,6 +51,10 @@ CMainFrame::CMainFrame(CNewZelDoc& document, CNewZelApp& app, IUserMessages& mes
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("view-pim-calendar")));
+    setWindowTitle(TitleText());
+    // The title marks unsaved changes with "*" after the name.
+    setWindowModified(document.IsModified());
+    connect(&document, &CNewZelDoc::ModifiedChanged, this, &QWidget::setWindowModified);
     m_app.SetMainFrame(this);
     m_docCommands = std::make_unique<CDocCommands>(document, messages, platform, *this);
     m_bars = new CCommandBars(
@@ -96,6 +100,11 @@ int CMainFrame::DesktopWidth()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().width() : 0;
+}
+
+QString CMainFrame::TitleText()
+{
+    return StringTable::Get(59456) + QStringLiteral("[*]");
 }
 
 QString CMainFrame::CommercialPage() const
@@ -313,7 +322,7 @@ void CMainFrame::changeEvent(QEvent* event)
         return;
     m_activatedOnce = true;
     statusBar()->hide();
-    setWindowTitle(StringTable::Get(59456));
+    setWindowTitle(TitleText());
     QMetaObject::invokeMethod(this, &CMainFrame::OnFirstShow, Qt::QueuedConnection);
 }
 

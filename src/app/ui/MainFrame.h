@@ -80,6 +80,7 @@ private:
     CGenericView* CreateView(int position, const PageFactory& factory);
     QString PageCaption(int position) const;
     QString CommercialPage() const;
+    static QString TitleText();
     void OnTabChanged();
     void ActivateCurrentView();
     void OnFirstShow();

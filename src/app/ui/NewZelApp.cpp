@@ -6,12 +6,21 @@
 #include "app/ui/TipOfTheDayDlg.h"
 #include "controls/GenericView.h"
 #include "data/settings/Language.h"
+#include "data/storage/DataFolderLock.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/Platform.h"
 #include "data/settings/StringTable.h"
 #include "data/document/UserMessages.h"
 
+#include <QDir>
+
 namespace {
+
+const QString kFolderInUseText = QStringLiteral(
+    "נתוני התוכנה בספריה:\r\n%s\r\nכבר פתוחים בחלון אחר של התוכנה.\r\n\r\n"
+    "כדי ששינויים לא ימחקו זה את זה, אפשר לעבוד על הנתונים רק מחלון אחד.\r\n"
+    "עברו לחלון הפתוח, או סגרו אותו ופתחו את התוכנה שוב.");
+const QString kFolderInUseCaption = QStringLiteral("התוכנה כבר פתוחה");
 
 QString ByLanguage(const char* hebrew, const char* english)
 {
@@ -124,6 +133,15 @@ void CNewZelApp::QuickAction(int command)
         return;
     if (view->HandlesCommand(action.command) && view->IsCommandEnabled(action.command))
         view->OnCommand(action.command);
+}
+
+bool CNewZelApp::ClaimDataFolder(CDataFolderLock& lock, IUserMessages& messages)
+{
+    if (lock.TryTake() != CDataFolderLock::Result::HeldElsewhere)
+        return true;
+    messages.MessageByText(StringTable::Fill(kFolderInUseText, {QDir::toNativeSeparators(lock.DataFolder())}),
+                           kFolderInUseCaption, MSG_OK);
+    return false;
 }
 
 void CNewZelApp::ShowTipOfTheDay(CNewZelDoc& document, QWidget* parent, const QString& folder)

@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+class CDataFolderLock;
 class IPageHost;
 class CNewZelDoc;
 class IPlatform;
@@ -37,6 +38,9 @@ public:
     // The tip of the day at start-up, by the "ShowTipOfDay" and "TipOfDayItem" keys; the tips
     // come from the program's Tips folder unless another is given.
     static void ShowTipOfTheDay(CNewZelDoc& document, QWidget* parent, const QString& folder = QString());
+
+    // One window per data folder: false, after telling the user, when another run holds it.
+    static bool ClaimDataFolder(CDataFolderLock& lock, IUserMessages& messages);
 
     // IEventServices: the automatic check, after the event was loaded.
     void StartBackgroundCheck(CNewZelDoc& document) override;

@@ -4,12 +4,16 @@
 #include "app/ui/HebrewMessages.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NewZelApp.h"
+#include "app/ui/ScriptedAnswers.h"
+#include "app/ui/TypingHook.h"
 #include "data/settings/ProgramFiles.h"
 #include "app/ui/SplashWnd.h"
 #include "controls/ProgressWnd.h"
 #include "data/storage/DataLocation.h"
 #include "data/settings/Language.h"
 #include "data/document/NewZelDoc.h"
+#include "data/document/RecoveryCopy.h"
+#include "data/storage/DataFolderLock.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -34,6 +38,29 @@ bool ChooseLanguage(const QCommandLineParser& parser, const QCommandLineOption& 
     return true;
 }
 
+// The test hooks, read only when their variables are set: scripted answers instead of message
+// boxes, and guests typed into the guests view.
+struct TestHooks
+{
+    bool scripted = false;
+    CScriptedAnswers answers;
+    int typingCount = -1;
+    int typingIntervalMs = 0;
+
+    bool Read()
+    {
+        if (qEnvironmentVariableIsSet("RAVIVAZ_TEST_ANSWERS")) {
+            scripted = true;
+            if (!answers.Parse(qEnvironmentVariable("RAVIVAZ_TEST_ANSWERS")))
+                return false;
+        }
+        if (qEnvironmentVariableIsSet("RAVIVAZ_TEST_TYPING") &&
+            !CTypingHook::ParseSpec(qEnvironmentVariable("RAVIVAZ_TEST_TYPING"), typingCount, typingIntervalMs))
+            return false;
+        return true;
+    }
+};
+
 }
 
 int main(int argc, char** argv)
@@ -54,8 +81,21 @@ int main(int argc, char** argv)
     if (!ChooseLanguage(parser, langOption))
         return 2;
     AppLook::Apply(app);
-    curl_global_init(CURL_GLOBAL_DEFAULT);
 
+    TestHooks hooks;
+    if (!hooks.Read()) {
+        std::fprintf(stderr, "Ravivaz: RAVIVAZ_TEST_ANSWERS takes \"6,7,...\", RAVIVAZ_TEST_TYPING \"COUNT,MS\"\n");
+        return 2;
+    }
+    CHebrewMessages boxes;
+    IUserMessages& messages = hooks.scripted ? static_cast<IUserMessages&>(hooks.answers) : boxes;
+    auto location = parser.isSet(dataOption) ? std::make_unique<CDataLocation>(parser.value(dataOption))
+                                              : std::make_unique<CDataLocation>();
+    CDataFolderLock lock(location->GetDataFolder());
+    if (!CNewZelApp::ClaimDataFolder(lock, messages))
+        return 3;
+
+    curl_global_init(CURL_GLOBAL_DEFAULT);
     CGeneralIni general;
     general.Load(ProgramFiles::Locate(QStringLiteral("General.ini")));
 
@@ -63,27 +103,30 @@ int main(int argc, char** argv)
     splash->show();
     app.processEvents();
 
-    CHebrewMessages messages;
     CDesktopPlatform platform;
     CProgressWnd progress;
     CNewZelApp ravivaz(general, messages, platform);
-    auto location = parser.isSet(dataOption) ? std::make_unique<CDataLocation>(parser.value(dataOption))
-                                              : std::make_unique<CDataLocation>();
     int result = 1;
     {
         CNewZelDoc document(*location, &messages, &progress, &ravivaz);
         if (document.OnNewDocument()) {
             splash.reset();
+            CRecoveryCopy recovery(document);
+            recovery.OfferRestore();
             CMainFrame frame(document, ravivaz, messages, platform);
-            messages.SetParent(&frame);
+            boxes.SetParent(&frame);
             platform.SetParent(&frame);
             // Without a window manager nothing maximises the window: it starts as large as the screen.
             if (const QScreen* screen = QGuiApplication::primaryScreen())
                 frame.setGeometry(screen->availableGeometry());
             frame.showMaximized();
             CNewZelApp::ShowTipOfTheDay(document, &frame);
+            if (hooks.typingCount >= 0)
+                (new CTypingHook(frame, hooks.typingCount, hooks.typingIntervalMs))->Start();
             result = app.exec();
-            messages.SetParent(nullptr);
+            // Whatever the user chose at closing, the copy of unsaved changes has served.
+            recovery.Discard();
+            boxes.SetParent(nullptr);
             platform.SetParent(nullptr);
         }
     }

@@ -148,6 +148,11 @@ void CNewZelDoc::ClearEvent()
 
 void CNewZelDoc::LoadEvent()
 {
+    LoadEventFrom(FilePath(FC_WEDDING_DATA));
+}
+
+void CNewZelDoc::LoadEventFrom(const QString& dataFile)
+{
     CGuest::ResetIdCounter();
     CTable::ResetIdCounter();
     CMeeting::ResetIdCounter();
@@ -162,7 +167,6 @@ void CNewZelDoc::LoadEvent()
     }
     m_checkpoint.Load(FilePath(FC_CHECKPOINT));
 
-    const QString dataFile = FilePath(FC_WEDDING_DATA);
     const bool fromIni = !QFileInfo::exists(dataFile);
     if (m_progress)
         m_progress->SetPercent(70);
@@ -192,7 +196,7 @@ void CNewZelDoc::LoadEvent()
         m_progress->SetPercent(100);
         m_progress->End();
     }
-    m_modified = fromIni && m_unreadableOlderFile.isEmpty();
+    SetModified(fromIni && m_unreadableOlderFile.isEmpty());
 }
 
 void CNewZelDoc::LoadOlderIniFiles()
@@ -277,7 +281,7 @@ bool CNewZelDoc::SaveEvent()
         Ask(kNotSavedText, kNotSavedCaption, MSG_OK, {QDir::toNativeSeparators(m_location.CurrentEventFolder())});
         return false;
     }
-    m_modified = false;
+    SetModified(false);
     if (m_settings.GetFtpAutoUpload() && m_services && !m_settings.GetFtpServer().isEmpty() &&
         !m_settings.GetFtpUser().isEmpty())
         m_services->UploadEvent(*this);
@@ -316,6 +320,33 @@ void CNewZelDoc::ReloadEvent()
     UpdateAllViews(nullptr, HINT_EVENT_RELOADED);
 }
 
+void CNewZelDoc::SetModified(bool modified)
+{
+    const bool changed = modified != m_modified;
+    m_modified = modified;
+    if (changed)
+        emit ModifiedChanged(modified);
+    if (modified)
+        emit Edited();
+}
+
+bool CNewZelDoc::RestoreFrom(const QString& dataFile)
+{
+    UpdateAllViews(nullptr, HINT_EVENT_RELOADING);
+    ClearEvent();
+    LoadEventFrom(dataFile);
+    const bool whole = !m_damagedFile;
+    if (!whole) {
+        // A copy that does not read whole is worth less than the saved event.
+        ClearEvent();
+        LoadEvent();
+    } else {
+        SetModified(true);
+    }
+    UpdateAllViews(nullptr, HINT_EVENT_RELOADED);
+    return whole;
+}
+
 void CNewZelDoc::SetActiveEvent(CZelEvent* event)
 {
     m_events.MakeActive(event);
@@ -348,7 +379,7 @@ bool CNewZelDoc::CreateEventFolder(const QString& sourceFolder)
     ReloadEvent();
     const CBatch batch(*this);
     // The copied data file still holds the answers: the event differs from it from now on.
-    m_modified = true;
+    SetModified(true);
     for (CGuest* guest : m_records.guests) {
         guest->SetTableIndex(0);
         guest->SetCameCount(0);
@@ -402,7 +433,7 @@ CGuest* CNewZelDoc::AddGuest(const QString& name, const QString& familyName, QOb
     if (prepare)
         prepare(*guest);
     m_records.guests.append(guest);
-    m_modified = true;
+    SetModified(true);
     // Every view but the one that added the guest.
     UpdateAllViews(sender, HINT_GUEST_ADDED, guest);
     return guest;
@@ -416,7 +447,7 @@ void CNewZelDoc::DeleteGuest(CGuest& guest, QObject* sender)
     for (const QString& name : guest.GetRestrictions())
         if (CGuest* other = FindGuestByFullName(name))
             other->RemoveRestriction(guest.GetFullName());
-    m_modified = true;
+    SetModified(true);
     UpdateAllViews(sender, HINT_GUEST_DELETED, &guest);
     delete &guest;
 }
@@ -426,7 +457,7 @@ CGroup* CNewZelDoc::AddGroup(const QString& name, QObject* sender)
     auto* group = new CGroup(this);
     group->SetName(name);
     m_records.groups.append(group);
-    m_modified = true;
+    SetModified(true);
     UpdateAllViews(sender, HINT_GROUP_ADDED, group);
     return group;
 }
@@ -452,12 +483,12 @@ void CNewZelDoc::SwapGroupNames(CGroup& first, CGroup& second)
     second.CopyNameTo(first);
     temporary.CopyNameTo(second);
     temporary.ReleaseId();
-    m_modified = true;
+    SetModified(true);
 }
 
 void CNewZelDoc::RenameGroupInGuests(const QString& oldName, const QString& newName)
 {
-    m_modified = true;
+    SetModified(true);
     for (CGuest* guest : m_records.guests)
         if (guest->GetGroupName() == oldName)
             guest->SetGroupName(newName);
@@ -467,7 +498,7 @@ bool CNewZelDoc::AddRestriction(CGuest& guest, const QString& fullName)
 {
     const bool added = guest.AddRestriction(fullName, true);
     if (added)
-        m_modified = true;
+        SetModified(true);
     return added;
 }
 
@@ -511,7 +542,7 @@ CTable* CNewZelDoc::CreateTable(const QString& name, int hallNumber, int seats)
     table->SetHallNumber(hallNumber == -1 ? NextFreeHallNumber() : hallNumber);
     table->SetId(int(m_records.tables.size()));
     m_records.tables.append(table);
-    m_modified = true;
+    SetModified(true);
     UpdateAllViews(nullptr, HINT_TABLE_ADDED, table);
     return table;
 }
@@ -564,7 +595,7 @@ int CNewZelDoc::TableNumberBySerial(int serial) const
 void CNewZelDoc::DeleteTable(CTable& table)
 {
     const CBatch batch(*this);
-    m_modified = true;
+    SetModified(true);
     const int deleted = table.GetId();
     if (deleted <= 0)
         return;
@@ -598,7 +629,7 @@ void CNewZelDoc::SwapTables(int first, int second)
     b->CopyTo(*a);
     temporary.CopyTo(*b);
     temporary.ReleaseId();
-    m_modified = true;
+    SetModified(true);
 }
 
 void CNewZelDoc::MoveTable(int from, int to)
@@ -614,7 +645,7 @@ void CNewZelDoc::MoveTable(int from, int to)
 void CNewZelDoc::MoveGuests(int fromTable, int toTable)
 {
     const CBatch batch(*this);
-    m_modified = true;
+    SetModified(true);
     for (CGuest* guest : m_records.guests)
         if (guest->GetTableIndex() == fromTable)
             guest->SetTableIndex(toTable);
@@ -649,7 +680,7 @@ qint64 CNewZelDoc::SeatedSum(int tableNumber, int mode) const
 
 void CNewZelDoc::GuestTableChanged(CGuest&)
 {
-    m_modified = true;
+    SetModified(true);
     UpdateAllViews(nullptr, HINT_TABLE_CHANGED, nullptr);
 }
 

@@ -57,7 +57,12 @@ public:
     void DiscardOnClose() { m_discardOnClose = true; }
 
     bool IsModified() const { return m_modified; }
-    void SetModified(bool modified = true) { m_modified = modified; }
+    // Every edit passes here: Edited on each change, ModifiedChanged when the flag turns.
+    void SetModified(bool modified = true);
+    // Reads the records from another data file of the event (the recovery copy) in place of its
+    // own; the event then counts as modified. False, with the saved event loaded, when that file
+    // does not read whole.
+    bool RestoreFrom(const QString& dataFile);
     // Whether the data file of the last load failed to parse.
     bool LoadedDamagedFile() const { return m_damagedFile; }
 
@@ -144,10 +149,13 @@ signals:
     void Hint(QObject* sender, int hint, CHintObject* object);
     // Views hand their pending edits to the records before the event is written.
     void AboutToSave();
+    void Edited();
+    void ModifiedChanged(bool modified);
 
 private:
 
     void ClearEvent();
+    void LoadEventFrom(const QString& dataFile);
     void LoadOlderIniFiles();
     bool KeepDamagedFile();
     bool SaveSettingsAndCheckpoint();
