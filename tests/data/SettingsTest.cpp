@@ -49,7 +49,7 @@ TEST_F(SettingsTest, ColumnWidthDefaultsFollowTheLanguage)
 {
     Language::Set(UiLanguage::English);
     CSettings settings;
-    EXPECT_EQ(settings.Key("GV_APROVED"), "64");
+    EXPECT_EQ(settings.Key("GV_APROVED"), "100");
     EXPECT_EQ(settings.Key("GV_FAMILY_NAME"), "153");
     EXPECT_EQ(settings.Key("GV_INVITED"), "0");
 }

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyleOptionButton>
+#include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTest>
 
@@ -89,7 +90,7 @@ TEST_F(GuestsViewTest, AnEmptyEventShowsAnEmptyListZerosAndEmptyPages)
     EXPECT_FALSE(m_view->IsCommandEnabled(ID_OBJECT_DELETE));
 }
 
-TEST_F(GuestsViewTest, TheRowsShowEveryColumnAndTheHebrewStatusIsAnIcon)
+TEST_F(GuestsViewTest, TheRowsShowEveryColumn)
 {
     CGuest* guest = m_event.AddGuest(QStringLiteral("דנה"), QStringLiteral("לוי"), 3, 0, QStringLiteral("צבא"), QStringLiteral("הכלה"), 1);
     guest->SetInvitationSent(true);
@@ -101,7 +102,7 @@ TEST_F(GuestsViewTest, TheRowsShowEveryColumnAndTheHebrewStatusIsAnIcon)
     EXPECT_EQ(Cell(0, Col::ColGroup), QStringLiteral("צבא"));
     EXPECT_EQ(Cell(0, Col::ColInvitationSent), QStringLiteral("כן"));
     EXPECT_EQ(Cell(0, Col::ColComing), QStringLiteral("3"));
-    EXPECT_TRUE(Cell(0, Col::ColStatus).isEmpty());
+    EXPECT_EQ(Cell(0, Col::ColStatus), QStringLiteral("אושר"));
     const QModelIndex status = m_view->Model().index(0, Col::ColStatus);
     EXPECT_EQ(m_view->Model().data(status, Qt::CheckStateRole).toInt(), int(Qt::Checked));
     EXPECT_FALSE(m_view->Model().data(status, Qt::DecorationRole).value<QIcon>().isNull());
@@ -471,6 +472,37 @@ TEST_F(GuestsViewTest, HiddenColumnsSurviveARestartAndANarrowNamesColumnComesBac
     EXPECT_TRUE(m_view->Columns()->IsVisible(Col::ColComing));
     EXPECT_EQ(m_view->List()->columnWidth(Col::ColComing), comingWidth);
     EXPECT_EQ(m_view->List()->columnWidth(Col::ColNames), 20);
+}
+
+TEST_F(GuestsViewTest, TheStatusColumnShowsItsWordAndKeepsTheWidthTheUserGaveIt)
+{
+    m_event.AddGuest(QStringLiteral("דנה"), QString(), 2, 0, QString(), QString(), 0);
+    m_event.AddGuest(QStringLiteral("רון"), QString(), 2, 0, QString(), QString(), 2);
+    Show();
+    EXPECT_EQ(Cell(0, Col::ColStatus), QStringLiteral("לא ידוע"));
+    EXPECT_EQ(Cell(1, Col::ColStatus), QStringLiteral("לא באים"));
+    // At the default width the check box, the picture and the longest word fit.
+    CListCtrlEx* list = m_view->List();
+    const QModelIndex unknown = m_view->Model().index(0, Col::ColStatus);
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    option.font = list->font();
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration |
+                      QStyleOptionViewItem::HasDisplay;
+    option.decorationSize = list->iconSize().isValid() ? list->iconSize() : QSize(16, 16);
+    option.icon = unknown.data(Qt::DecorationRole).value<QIcon>();
+    option.text = unknown.data().toString();
+    const int needed = list->style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), list).width();
+    EXPECT_GE(list->columnWidth(Col::ColStatus), needed);
+
+    // A narrower width the user dragged stays as it is.
+    list->horizontalHeader()->resizeSection(Col::ColStatus, 40);
+    m_view->SaveColumnWidths();
+    m_view.reset();
+    m_event.Reopen();
+    EXPECT_EQ(m_event.Doc().Settings().Key(QStringLiteral("GV_APROVED")), QStringLiteral("40"));
+    Show();
+    EXPECT_EQ(m_view->List()->columnWidth(Col::ColStatus), 40);
 }
 
 TEST_F(GuestsViewTest, OtherPagesKeepTheListInStep)

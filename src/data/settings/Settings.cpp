@@ -24,10 +24,11 @@ QList<QPair<QString, QString>> KeyMapDefaults()
                             "ShowSerial", "UpperBudgetLimit", "ShowTablesHelpMsg", "ShowTTInTables", "EventCode",
                             "SmsPassword", "SmsUserName", "SmsFromNum", "SmsMessage"})
         keys.append({QString::fromLatin1(key), QString()});
-    // Column widths of the guest list, by interface language.
+    // Column widths of the guest list, by interface language. The status column shows its check
+    // box, picture and word in both.
     const bool english = Language::IsEnglish();
     const struct { const char* key; const char* english; const char* hebrew; } widths[] = {
-        {"GV_APROVED", "64", "71"},    {"GV_INVITED", "0", "0"},      {"GV_ACTUAL", "0", "0"},
+        {"GV_APROVED", "100", "100"},    {"GV_INVITED", "0", "0"},      {"GV_ACTUAL", "0", "0"},
         {"GV_FAMILY_NAME", "153", "129"}, {"GV_GROUP", "171", "258"}, {"GV_RELATION", "72", "83"},
         {"GV_NAMES", "150", "116"},    {"GV_GUEST_NUM", "47", "32"},  {"GV_INVITATION_SENT", "0", "0"},
     };

@@ -3,7 +3,6 @@
 #include "guests/ui/GuestListModel.h"
 
 #include "controls/ListCtrlEx.h"
-#include "data/settings/Language.h"
 #include "data/settings/Settings.h"
 
 #include <QHeaderView>
@@ -26,11 +25,11 @@ int StatusWidth(const CListCtrlEx& list)
 {
     const QFontMetrics metrics(list.font());
     int word = 0;
-    for (const QString& text : {QStringLiteral("אושר"), QStringLiteral("לא באים"), QStringLiteral("לא ידוע")})
+    for (const QString& text : CGuestListModel::StatusWords())
         word = qMax(word, metrics.horizontalAdvance(text));
     const int icon = list.iconSize().isValid() ? list.iconSize().width() : list.style()->pixelMetric(QStyle::PM_SmallIconSize);
     const int mark = list.style()->pixelMetric(QStyle::PM_IndicatorWidth) + icon;
-    return mark + 30 + (Language::IsEnglish() ? word : 0);
+    return mark + 30 + word;
 }
 
 }
@@ -64,9 +63,8 @@ void CGuestColumns::Load()
 {
     m_loading = true;
     for (int column = 0; column < CGuestListModel::ColumnCount; ++column) {
-        int width = qMax(MinimumWidth(column), m_settings.Key(Key(column)).toInt());
-        if (column == CGuestListModel::ColStatus && width > 0)
-            width = qMax(width, StatusWidth(m_list));
+        // A stored width is the user's own, even where it cuts the column's texts.
+        const int width = qMax(MinimumWidth(column), m_settings.Key(Key(column)).toInt());
         m_list.setColumnHidden(column, width == 0);
         if (width > 0)
             m_list.setColumnWidth(column, width);

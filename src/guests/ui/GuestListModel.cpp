@@ -1,6 +1,7 @@
 #include "guests/ui/GuestListModel.h"
 
 #include "data/records/Guest.h"
+#include "data/settings/StringTable.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -100,6 +101,25 @@ void CGuestListModel::Sort(GuestSort::Key key, bool ascending)
     endResetModel();
 }
 
+QString CGuestListModel::StatusWord(int status)
+{
+    switch (status) {
+    case 0:
+        return StringTable::Get(59557);
+    case 1:
+        return StringTable::Get(59404);
+    case 2:
+        return StringTable::Get(59707);
+    default:
+        return QString();
+    }
+}
+
+QStringList CGuestListModel::StatusWords()
+{
+    return {StatusWord(1), StatusWord(2), StatusWord(0)};
+}
+
 void CGuestListModel::RefreshGuest(const CGuest* guest)
 {
     const int row = RowOf(guest);
@@ -158,7 +178,7 @@ QVariant CGuestListModel::data(const QModelIndex& index, int role) const
         case ColComing:
             return QString::number(guest->GetComing());
         case ColStatus:
-            return guest->GetStatusText();
+            return StatusWord(guest->GetStatus());
         default:
             return {};
         }

@@ -42,6 +42,9 @@ public:
     void RefreshGuest(const CGuest* guest);
     void RefreshAll();
     static QString Caption(int column);
+    // The word of the status column, in both languages: approved, will not come or unknown.
+    static QString StatusWord(int status);
+    static QStringList StatusWords();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
