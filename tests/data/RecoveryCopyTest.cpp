@@ -46,6 +46,16 @@ protected:
         doc->AddGuest("Avi", "Cohen", nullptr);
         ASSERT_TRUE(doc->SaveEvent());
     }
+    // The saved two guests, then a run that added a third and ended before saving it.
+    void CrashWithAThirdGuestUnsaved()
+    {
+        SaveTwoGuests();
+        auto crashed = Open();
+        crashed->DiscardOnClose();
+        CRecoveryCopy copy(*crashed);
+        crashed->AddGuest("Noa", "Bar", nullptr);
+        ASSERT_TRUE(copy.WriteNow());
+    }
     // Runs the event loop until the copy's pending write is done.
     static void WaitForWrite(const CRecoveryCopy& copy)
     {
@@ -135,14 +145,7 @@ TEST_F(RecoveryCopyTest, ASaveOrANormalEndRemovesTheCopy)
 
 TEST_F(RecoveryCopyTest, AtStartYesRestoresTheCopyAndTheEventIsModified)
 {
-    SaveTwoGuests();
-    {
-        auto crashed = Open();
-        CRecoveryCopy copy(*crashed);
-        crashed->AddGuest("Noa", "Bar", nullptr);
-        ASSERT_TRUE(copy.WriteNow());
-        crashed->DiscardOnClose();
-    }
+    CrashWithAThirdGuestUnsaved();
     m_messages.Answer({MSG_RESULT_YES});
     auto doc = Open();
     EXPECT_EQ(doc->GuestCount(), 2);
@@ -164,14 +167,7 @@ TEST_F(RecoveryCopyTest, AtStartYesRestoresTheCopyAndTheEventIsModified)
 
 TEST_F(RecoveryCopyTest, AtStartNoRemovesTheCopyAndKeepsTheSavedEvent)
 {
-    SaveTwoGuests();
-    {
-        auto crashed = Open();
-        CRecoveryCopy copy(*crashed);
-        crashed->AddGuest("Noa", "Bar", nullptr);
-        ASSERT_TRUE(copy.WriteNow());
-        crashed->DiscardOnClose();
-    }
+    CrashWithAThirdGuestUnsaved();
     m_messages.Answer({MSG_RESULT_NO});
     auto doc = Open();
     CRecoveryCopy copy(*doc);
