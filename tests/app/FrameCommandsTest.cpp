@@ -301,7 +301,7 @@ TEST(FrameCommands, TheFirstShowingHidesTheStatusBarAndAsksForTheCouple)
     fixture.Activate();
     QCoreApplication::processEvents();
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(frame.windowTitle(), StringTable::Get(59456));
+    EXPECT_EQ(frame.windowTitle(), StringTable::Get(59456) + "[*]");
     EXPECT_FALSE(frame.statusBar()->isVisible());
     EXPECT_TRUE(frame.Bars().ToolBar()->isVisible());
     frame.RouteCommand(ID_VIEW_STATUS_BAR);

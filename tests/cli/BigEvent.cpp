@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace BigEvent {
 
@@ -45,9 +46,13 @@ Counts Load(const QString& eventFolder)
 QStringList Strangers(const QString& eventFolder)
 {
     const QStringList known = EventFileSet::FileSet(false);
+    QStringList escaped;
+    for (const QString& name : known)
+        escaped << QRegularExpression::escape(name);
+    const QRegularExpression unfinished(QStringLiteral("^(?:%1)\\.[A-Za-z0-9]{6}$").arg(escaped.join(QLatin1Char('|'))));
     QStringList strangers;
     for (const QString& name : QDir(eventFolder).entryList(QDir::Files | QDir::Hidden))
-        if (!known.contains(name))
+        if (!known.contains(name) && !unfinished.match(name).hasMatch())
             strangers << name;
     return strangers;
 }

@@ -23,7 +23,8 @@ struct Counts
 // Loads an event folder as the program does, writing nothing.
 Counts Load(const QString& eventFolder);
 
-// The files of a folder that no event file set names.
+// The files of a folder that are neither of the event's file set nor the temporary file of an
+// atomic write that never reached its rename ("WeddingData.xml.Ab12Cd"): such a file no run reads.
 QStringList Strangers(const QString& eventFolder);
 
 }

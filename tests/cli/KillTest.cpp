@@ -1,37 +1,54 @@
 #include "BigEvent.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
+#include <QHash>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <future>
 #include <thread>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kKillPoints = 200;
 
-// A resave of the event folder started and, unless killAfterUs is negative, killed with SIGKILL
-// that many microseconds after it started. Returns how long the run lasted.
+// Starts a resave of the event folder and, unless killAfterUs is negative, kills it with SIGKILL
+// that many microseconds after it started. Returns how long the run lasted, in microseconds.
 qint64 Resave(const QString& folder, qint64 killAfterUs)
 {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.setStandardOutputFile(QProcess::nullDevice());
+    const QByteArray program = RAVIVAZ_CLI;
+    const QByteArray word = "resave";
+    const QByteArray path = folder.toLocal8Bit();
+    char* argv[] = {const_cast<char*>(program.data()), const_cast<char*>(word.data()), const_cast<char*>(path.data()),
+                    nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     QElapsedTimer clock;
-    process.start(QStringLiteral(RAVIVAZ_CLI), {QStringLiteral("resave"), folder});
-    if (!process.waitForStarted())
-        return -1;
     clock.start();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.constData(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return -1;
     if (killAfterUs >= 0) {
         std::this_thread::sleep_for(std::chrono::microseconds(killAfterUs));
-        process.kill();
+        kill(pid, SIGKILL);
     }
-    process.waitForFinished(60000);
+    int status = 0;
+    waitpid(pid, &status, 0);
     return clock.nsecsElapsed() / 1000;
 }
 
@@ -50,24 +67,51 @@ protected:
         ASSERT_GT(durationUs, 0);
         ASSERT_EQ(BigEvent::Load(Run(-1)).guests, BigEvent::kGuests);
 
+        // The next run is killed while this one is checked.
+        const auto killAfterUs = [durationUs](int point) { return durationUs * point / (kKillPoints - 1); };
+        ASSERT_TRUE(BigEvent::CopyFolder(Pristine(), Run(0)));
+        auto running = std::async(std::launch::async, Resave, Run(0), killAfterUs(0));
         for (int point = 0; point < kKillPoints; ++point) {
+            running.wait();
+            if (point + 1 < kKillPoints) {
+                ASSERT_TRUE(BigEvent::CopyFolder(Pristine(), Run(point + 1)));
+                running = std::async(std::launch::async, Resave, Run(point + 1), killAfterUs(point + 1));
+            }
             const QString folder = Run(point);
-            ASSERT_TRUE(BigEvent::CopyFolder(Pristine(), folder));
-            const qint64 killAfterUs = durationUs * point / (kKillPoints - 1);
-            Resave(folder, killAfterUs);
 
-            const BigEvent::Counts counts = BigEvent::Load(folder);
-            EXPECT_EQ(counts.guests, BigEvent::kGuests) << "killed after " << killAfterUs << " us";
-            EXPECT_EQ(counts.tables, BigEvent::kTables) << "killed after " << killAfterUs << " us";
-            EXPECT_FALSE(counts.damaged) << "killed after " << killAfterUs << " us";
-            EXPECT_EQ(BigEvent::Strangers(folder), QStringList()) << "killed after " << killAfterUs << " us";
-            if (HasFailure())
+            // Loading is the same for the same files: most kills leave one of a few states.
+            const QByteArray state = FolderState(folder);
+            if (!m_loaded.contains(state))
+                m_loaded.insert(state, BigEvent::Load(folder));
+            const BigEvent::Counts counts = m_loaded.value(state);
+            EXPECT_EQ(counts.guests, BigEvent::kGuests) << "killed after " << killAfterUs(point) << " us";
+            EXPECT_EQ(counts.tables, BigEvent::kTables) << "killed after " << killAfterUs(point) << " us";
+            EXPECT_FALSE(counts.damaged) << "killed after " << killAfterUs(point) << " us";
+            EXPECT_EQ(BigEvent::Strangers(folder), QStringList()) << "killed after " << killAfterUs(point) << " us";
+            if (HasFailure()) {
+                running.wait();
                 return;
+            }
             QDir(folder).removeRecursively();
         }
     }
 
+    // The names and bytes of a folder's files, hashed.
+    static QByteArray FolderState(const QString& folder)
+    {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+            hash.addData(name.toUtf8() + '\0');
+            QFile file(folder + "/" + name);
+            if (file.open(QIODevice::ReadOnly))
+                hash.addData(&file);
+            hash.addData(QByteArrayView("\0", 1));
+        }
+        return hash.result();
+    }
+
     QTemporaryDir m_dir;
+    QHash<QByteArray, BigEvent::Counts> m_loaded;
 };
 
 TEST_F(KillTest, ASaveKilledAnywhereLeavesTheWholeEvent)

@@ -27,7 +27,9 @@
 #include "data/settings/Language.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/Platform.h"
+#include "data/document/RecoveryCopy.h"
 #include "data/document/UserMessages.h"
+#include "data/storage/DataFolderLock.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,6 +43,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -105,6 +108,58 @@ private:
     QString m_folder;
     QString m_language;
 };
+
+// Shows a message as the program's box and takes its picture; answers No (or OK).
+class CShootingMessages : public IUserMessages
+{
+public:
+    CShootingMessages(CShooter& shooter, const QString& name) : m_shooter(shooter), m_name(name) {}
+
+    int MessageByText(const QString& text, const QString& caption, int buttons, const QRect&) override
+    {
+        CHebrewMsg box(text, caption, buttons);
+        m_shooter.Shoot(box, m_name);
+        return buttons == MSG_OK ? MSG_RESULT_OK : MSG_RESULT_NO;
+    }
+
+private:
+    CShooter& m_shooter;
+    QString m_name;
+};
+
+// The two questions that keep changes from being lost, raised by their real steps, and the title
+// of a window with unsaved changes.
+void ShootNothingLost(CShooter& shooter, CNewZelApp& app, IUserMessages& messages, IPlatform& platform)
+{
+    QTemporaryDir folder;
+    const QString data = folder.filePath(QStringLiteral("Data"));
+    CDataFolderLock open(data);
+    open.TryTake();
+    CDataFolderLock second(data);
+    CShootingMessages inUse(shooter, QStringLiteral("dialog-folder-in-use"));
+    CNewZelApp::ClaimDataFolder(second, inUse);
+
+    CDataLocation location(data);
+    {
+        CNewZelDoc crashed(location, &messages);
+        crashed.DiscardOnClose();
+        crashed.LoadEvent();
+        CRecoveryCopy copy(crashed);
+        crashed.AddGuest(QStringLiteral("דנה"), QStringLiteral("לוי"), nullptr);
+        copy.WriteNow();
+    }
+    CShootingMessages restore(shooter, QStringLiteral("dialog-restore"));
+    CNewZelDoc document(location, &restore);
+    document.DiscardOnClose();
+    document.LoadEvent();
+    CRecoveryCopy copy(document);
+    copy.OfferRestore();
+
+    CMainFrame frame(document, app, messages, platform, 1280);
+    frame.resize(1280, 800);
+    shooter.Shoot(frame, QStringLiteral("unsaved"));
+    QTextStream(stdout) << "window title: " << frame.windowHandle()->title() << '\n';
+}
 
 void ShootLayout(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUserMessages& messages,
                  IPlatform& platform, const QString& variant, QSize size)
@@ -239,5 +294,6 @@ int main(int argc, char** argv)
     ShootLayout(shooter, document, realTimeApp, messages, platform, QStringLiteral("realtime"), QSize(1280, 800));
 
     ShootDialogs(shooter, document, messages);
+    ShootNothingLost(shooter, ravivaz, messages, platform);
     return 0;
 }
