@@ -551,4 +551,17 @@ TEST_F(DocumentTest, ASaveRemovesTheTemporaryFileOfAKilledSave)
     EXPECT_TRUE(QFileInfo::exists(EventFile("WeddingData.xml")));
 }
 
+TEST_F(DocumentTest, ASketchOfTheOldestVersionsIsReadInPlaceAndGoesWithTheConversion)
+{
+    const QByteArray sketch = "[Shapes0]\r\nShapeType=1\r\nShapeName=Stage\r\nTableSizeX=100\r\nTableSizeY=50\r\n";
+    ASSERT_TRUE(TestFiles::Write(EventFile("GanArrangement.gan"), sketch));
+    auto doc = Open();
+    EXPECT_EQ(doc->Shapes().size(), 1);
+    EXPECT_EQ(TestFiles::Read(EventFile("GanArrangement.gan")), sketch);
+    EXPECT_FALSE(QFileInfo::exists(EventFile("GanArrangement.ini")));
+    ASSERT_TRUE(doc->SaveEvent());
+    EXPECT_FALSE(QFileInfo::exists(EventFile("GanArrangement.gan")));
+    EXPECT_EQ(Open()->Shapes().size(), 1);
+}
+
 }
