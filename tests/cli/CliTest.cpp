@@ -94,16 +94,20 @@ TEST_F(CliTest, InfoCountsAnOlderEventWithoutWritingAndResaveConvertsIt)
     EXPECT_TRUE(after.out.contains("modified: no\n"));
 }
 
-TEST_F(CliTest, InfoOnAnEventWithTheFirstPlanKeyLeavesEveryFileAsItWas)
+TEST_F(CliTest, InfoOnAnEventOfTheFirstVersionsLeavesEveryFileAsItWas)
 {
     const QString folder = Data() + "/DB";
     const QByteArray offers = TestFiles::Cp1255("[Offer0]\r\nMoneyItem=צלם\r\nShekels=3000\r\nIsInOffer=1\r\n");
+    const QByteArray sketch = "[Shapes0]\r\nShapeType=1\r\nShapeName=Stage\r\nTableSizeX=9\r\n";
     TestFiles::Write(folder + "/Offers.ini", offers);
+    TestFiles::Write(folder + "/GanArrangement.gan", sketch);
     TestFiles::Write(folder + "/Settings.ini", "[GenSettings]\r\nEventType=1\r\n");
 
-    const CliRun info = Cli({"info", folder});
+    const CliRun info = Cli({"info", folder, "--json"});
     ASSERT_EQ(info.exitCode, 0) << info.err.constData();
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"Offers.ini", "Settings.ini"}));
+    EXPECT_EQ(QJsonDocument::fromJson(info.out).object().value("shapes").toInt(), 1);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"GanArrangement.gan", "Offers.ini", "Settings.ini"}));
+    EXPECT_EQ(TestFiles::Read(folder + "/GanArrangement.gan"), sketch);
     EXPECT_EQ(TestFiles::Read(folder + "/Offers.ini"), offers);
     EXPECT_EQ(TestFiles::Read(folder + "/Settings.ini"), "[GenSettings]\r\nEventType=1\r\n");
 }

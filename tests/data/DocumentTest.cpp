@@ -2,6 +2,7 @@
 #include "data/storage/DataLocation.h"
 #include "data/storage/EventFileSet.h"
 #include "data/records/Group.h"
+#include "data/records/Offer.h"
 #include "data/records/Guest.h"
 #include "data/storage/IniFile.h"
 #include "data/settings/Language.h"
@@ -13,6 +14,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -412,6 +414,109 @@ TEST_F(DocumentTest, ClosingWritesTheActiveEventAndTheUniqueIdCounter)
     EXPECT_EQ(TestFiles::Read(m_home.DataFolder() + "/events.ini"), "[Events]\r\nActive=DB\r\n");
     const int counter = CIniFile::ReadProfileInt(EventFile("Settings.ini"), "GenSettings", "lastGuestUniqueId", 0);
     EXPECT_EQ(counter, CGuest::UniqueIdCounter());
+}
+
+TEST_F(DocumentTest, AnOlderFileThatCannotBeOpenedStopsTheConversion)
+{
+    const QByteArray groups = TestFiles::Cp1255("[Group0]\r\nGroupName=משפחה\r\n");
+    ASSERT_TRUE(TestFiles::Write(EventFile("Groups.ini"), groups));
+    // A folder in the place of the file cannot be opened, whoever runs the test.
+    ASSERT_TRUE(QDir().mkpath(EventFile("Guests.ini")));
+    auto doc = Open();
+    ASSERT_EQ(m_messages.ShownMessages().size(), 1);
+    EXPECT_EQ(m_messages.ShownMessages()[0].caption, QString("העברת הנתונים נעצרה"));
+    EXPECT_TRUE(m_messages.ShownMessages()[0].text.contains(EventFile("Guests.ini")));
+    EXPECT_FALSE(doc->IsModified());
+
+    doc->SetModified();
+    EXPECT_FALSE(doc->SaveEvent());
+    EXPECT_EQ(m_messages.ShownMessages().size(), 2);
+    EXPECT_FALSE(QFileInfo::exists(EventFile("WeddingData.xml")));
+    EXPECT_EQ(TestFiles::Read(EventFile("Groups.ini")), groups);
+    EXPECT_TRUE(QFileInfo(EventFile("Guests.ini")).isDir());
+}
+
+TEST_F(DocumentTest, AnUnreadableFileStopsTheConversion)
+{
+    const QByteArray guests = TestFiles::Cp1255("[Guest0]\r\nNM=משה\r\n");
+    ASSERT_TRUE(TestFiles::Write(EventFile("Guests.ini"), guests));
+    ASSERT_TRUE(QFile::setPermissions(EventFile("Guests.ini"), QFileDevice::WriteOwner));
+    if (QFile(EventFile("Guests.ini")).open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "this user reads files without read permission";
+    auto doc = Open();
+    ASSERT_EQ(m_messages.ShownMessages().size(), 1);
+    doc->SetModified();
+    EXPECT_FALSE(doc->SaveEvent());
+    QFile::setPermissions(EventFile("Guests.ini"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(TestFiles::Read(EventFile("Guests.ini")), guests);
+}
+
+TEST_F(DocumentTest, GuestsWithCarriageReturnLineEndsAreConverted)
+{
+    ASSERT_TRUE(TestFiles::Write(EventFile("Guests.ini"), TestFiles::Cp1255("[Guest0]\rNM=משה\r[Guest1]\rNM=רות\r")));
+    auto doc = Open();
+    ASSERT_EQ(doc->GuestCount(), 2);
+    ASSERT_TRUE(doc->SaveEvent());
+    EXPECT_FALSE(QFileInfo::exists(EventFile("Guests.ini")));
+    auto reloaded = Open();
+    EXPECT_EQ(reloaded->GuestCount(), 2);
+}
+
+TEST_F(DocumentTest, AFileThatHoldsSomethingButNoRecordIsKept)
+{
+    const QByteArray odd = "GuestList\r\nNM=Dana\r\n";
+    ASSERT_TRUE(TestFiles::Write(EventFile("Guests.ini"), odd));
+    ASSERT_TRUE(TestFiles::Write(EventFile("Tables.ini"), QByteArray()));
+    ASSERT_TRUE(TestFiles::Write(EventFile("Groups.ini"), TestFiles::Cp1255("[Group0]\r\nGroupName=משפחה\r\n")));
+    auto doc = Open();
+    EXPECT_EQ(doc->GuestCount(), 0);
+    ASSERT_TRUE(doc->SaveEvent());
+    EXPECT_EQ(TestFiles::Read(EventFile("Guests.ini")), odd);
+    EXPECT_FALSE(QFileInfo::exists(EventFile("Tables.ini")));
+    EXPECT_FALSE(QFileInfo::exists(EventFile("Groups.ini")));
+    EXPECT_TRUE(m_messages.ShownMessages().isEmpty());
+}
+
+TEST_F(DocumentTest, LoadingWritesNothingAndTheOlderPlanKeyIsReplacedAtSave)
+{
+    const QByteArray offers = TestFiles::Cp1255("[Offer0]\r\nMoneyItem=צלם\r\nShekels=3000\r\nIsInOffer=1\r\n");
+    ASSERT_TRUE(TestFiles::Write(EventFile("Offers.ini"), offers));
+    auto doc = Open();
+    ASSERT_GE(doc->Offers().size(), 1);
+    EXPECT_TRUE(doc->Offers()[0]->IsInPlan(0));
+    EXPECT_EQ(TestFiles::Read(EventFile("Offers.ini")), offers);
+
+    // A save that fails after the older keys are replaced shows them replaced.
+    ASSERT_TRUE(QDir().mkpath(EventFile("WeddingData.xml")));
+    EXPECT_FALSE(doc->SaveEvent());
+    const CIniFile after(EventFile("Offers.ini"));
+    EXPECT_FALSE(after.HasKey(QStringLiteral("Offer0"), QStringLiteral("IsInOffer")));
+    EXPECT_EQ(after.GetString(QStringLiteral("Offer0"), QStringLiteral("IsInPlan0")), QStringLiteral("1"));
+}
+
+TEST_F(DocumentTest, ASaveRemovesTheTemporaryFileOfAKilledSave)
+{
+    ASSERT_TRUE(TestFiles::Write(EventFile("Guests.ini"), TestFiles::Cp1255("[Guest0]\r\nNM=משה\r\n")));
+    ASSERT_TRUE(TestFiles::Write(EventFile("WeddingData.xml.Zk3p9Q"), "complete, never renamed"));
+    ASSERT_TRUE(TestFiles::Write(EventFile("Settings.ini.a8Bc2D"), "complete, never renamed"));
+    auto doc = Open();
+    ASSERT_TRUE(doc->SaveEvent());
+    EXPECT_FALSE(QFileInfo::exists(EventFile("WeddingData.xml.Zk3p9Q")));
+    EXPECT_FALSE(QFileInfo::exists(EventFile("Settings.ini.a8Bc2D")));
+    EXPECT_TRUE(QFileInfo::exists(EventFile("WeddingData.xml")));
+}
+
+TEST_F(DocumentTest, ASketchOfTheOldestVersionsIsReadInPlaceAndGoesWithTheConversion)
+{
+    const QByteArray sketch = "[Shapes0]\r\nShapeType=1\r\nShapeName=Stage\r\nTableSizeX=100\r\nTableSizeY=50\r\n";
+    ASSERT_TRUE(TestFiles::Write(EventFile("GanArrangement.gan"), sketch));
+    auto doc = Open();
+    EXPECT_EQ(doc->Shapes().size(), 1);
+    EXPECT_EQ(TestFiles::Read(EventFile("GanArrangement.gan")), sketch);
+    EXPECT_FALSE(QFileInfo::exists(EventFile("GanArrangement.ini")));
+    ASSERT_TRUE(doc->SaveEvent());
+    EXPECT_FALSE(QFileInfo::exists(EventFile("GanArrangement.gan")));
+    EXPECT_EQ(Open()->Shapes().size(), 1);
 }
 
 }

@@ -95,15 +95,17 @@ TEST_F(ShapeFile, OlderSketchFileReadsEveryDecorativeShape)
     EXPECT_EQ(CShape::IdCounter(), 2);
 }
 
-TEST_F(ShapeFile, SketchFileWithTheOlderExtensionIsTakenOver)
+TEST_F(ShapeFile, SketchFileWithTheOlderExtensionIsReadWhereItIs)
 {
     const QString gan = dir.filePath(QStringLiteral("GanArrangement.gan"));
     const QString ini = dir.filePath(QStringLiteral("GanArrangement.ini"));
+    EXPECT_EQ(CShape::SketchFilePath(ini), ini);
     ASSERT_TRUE(TestFiles::Write(gan, SketchIni(kSketch)));
-    shapes = CShape::LoadAllIni(CIniFile(ini));
+    ASSERT_EQ(CShape::SketchFilePath(ini), gan);
+    shapes = CShape::LoadAllIni(CIniFile(CShape::SketchFilePath(ini)));
     EXPECT_EQ(shapes.size(), 3);
-    EXPECT_FALSE(QFileInfo::exists(gan));
-    EXPECT_EQ(TestFiles::Read(ini), SketchIni(kSketch));
+    EXPECT_EQ(TestFiles::Read(gan), SketchIni(kSketch));
+    EXPECT_FALSE(QFileInfo::exists(ini));
 }
 
 TEST_F(ShapeFile, NoSketchFileGivesNoShapes)

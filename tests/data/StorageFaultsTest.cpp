@@ -1,16 +1,13 @@
 #include "data/records/EventRecords.h"
 #include "data/records/Guest.h"
-#include "data/records/Offer.h"
+#include "data/records/Meeting.h"
 #include "data/settings/Language.h"
 #include "data/settings/Settings.h"
 #include "data/storage/AtomicFile.h"
 #include "data/storage/Cp1255.h"
-#include "data/storage/DataLocation.h"
 #include "data/storage/EventFile.h"
 #include "data/storage/IniFile.h"
 #include "data/storage/XmlParser.h"
-#include "data/document/NewZelDoc.h"
-#include "support/ScriptedMessages.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -20,8 +17,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -127,6 +122,13 @@ TEST_F(DataFileReading, ATextKeepsItsFirstMegabyte)
     EXPECT_EQ(records.guests[0]->GetName().size(), 1024 * 1024);
     EXPECT_EQ(records.guests[0]->GetNotes().size(), 1024 * 1024);
     EXPECT_EQ(records.guests[1]->GetName(), QStringLiteral("Ron"));
+}
+
+TEST_F(DataFileReading, AMeetingCutOffKeepsTheLineBreaksOfItsNotes)
+{
+    Parse(DataFile("<Meetings><Meeting><mName>Caterer</mName><mInfo>bring the menu\r\nask about wine</mInfo>"));
+    ASSERT_EQ(records.meetings.size(), 1);
+    EXPECT_EQ(records.meetings[0]->GetNotes(), QStringLiteral("bring the menu\r\nask about wine"));
 }
 
 TEST(DataFileWriting, GiftAmountsAreWrittenAsPrintfWritesThem)
@@ -255,116 +257,6 @@ TEST(AtomicWrite, AReplacedFileKeepsItsPermissions)
     const QFile::Permissions before = QFile::permissions(path);
     ASSERT_TRUE(AtomicFile::Write(path, "new"));
     EXPECT_EQ(QFile::permissions(path), before);
-}
-
-class OlderEventConversion : public ::testing::Test
-{
-protected:
-    void TearDown() override { Language::Set(UiLanguage::Hebrew); }
-
-    QString EventFolder() const { return m_home.DataFolder() + "/DB"; }
-    QString EventFile(const QString& name) const { return EventFolder() + "/" + name; }
-    std::unique_ptr<CNewZelDoc> Open()
-    {
-        auto doc = std::make_unique<CNewZelDoc>(m_location, &m_messages);
-        doc->DiscardOnClose();
-        doc->LoadEvent();
-        return doc;
-    }
-
-    TestFiles::ScopedHome m_home;
-    CDataLocation m_location;
-    CScriptedMessages m_messages;
-};
-
-TEST_F(OlderEventConversion, AnOlderFileThatCannotBeOpenedStopsTheConversion)
-{
-    const QByteArray groups = TestFiles::Cp1255("[Group0]\r\nGroupName=משפחה\r\n");
-    ASSERT_TRUE(TestFiles::Write(EventFile("Groups.ini"), groups));
-    // A folder in the place of the file cannot be opened, whoever runs the test.
-    ASSERT_TRUE(QDir().mkpath(EventFile("Guests.ini")));
-    auto doc = Open();
-    ASSERT_EQ(m_messages.ShownMessages().size(), 1);
-    EXPECT_EQ(m_messages.ShownMessages()[0].caption, QString("העברת הנתונים נעצרה"));
-    EXPECT_TRUE(m_messages.ShownMessages()[0].text.contains(EventFile("Guests.ini")));
-    EXPECT_FALSE(doc->IsModified());
-
-    doc->SetModified();
-    EXPECT_FALSE(doc->SaveEvent());
-    EXPECT_EQ(m_messages.ShownMessages().size(), 2);
-    EXPECT_FALSE(QFileInfo::exists(EventFile("WeddingData.xml")));
-    EXPECT_EQ(TestFiles::Read(EventFile("Groups.ini")), groups);
-    EXPECT_TRUE(QFileInfo(EventFile("Guests.ini")).isDir());
-}
-
-TEST_F(OlderEventConversion, AnUnreadableFileStopsTheConversion)
-{
-    const QByteArray guests = TestFiles::Cp1255("[Guest0]\r\nNM=משה\r\n");
-    ASSERT_TRUE(TestFiles::Write(EventFile("Guests.ini"), guests));
-    ASSERT_TRUE(QFile::setPermissions(EventFile("Guests.ini"), QFileDevice::WriteOwner));
-    if (QFile(EventFile("Guests.ini")).open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "this user reads files without read permission";
-    auto doc = Open();
-    ASSERT_EQ(m_messages.ShownMessages().size(), 1);
-    doc->SetModified();
-    EXPECT_FALSE(doc->SaveEvent());
-    QFile::setPermissions(EventFile("Guests.ini"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_EQ(TestFiles::Read(EventFile("Guests.ini")), guests);
-}
-
-TEST_F(OlderEventConversion, GuestsWithCarriageReturnLineEndsAreConverted)
-{
-    ASSERT_TRUE(TestFiles::Write(EventFile("Guests.ini"), TestFiles::Cp1255("[Guest0]\rNM=משה\r[Guest1]\rNM=רות\r")));
-    auto doc = Open();
-    ASSERT_EQ(doc->GuestCount(), 2);
-    ASSERT_TRUE(doc->SaveEvent());
-    EXPECT_FALSE(QFileInfo::exists(EventFile("Guests.ini")));
-    auto reloaded = Open();
-    EXPECT_EQ(reloaded->GuestCount(), 2);
-}
-
-TEST_F(OlderEventConversion, AFileThatHoldsSomethingButNoRecordIsKept)
-{
-    const QByteArray odd = "GuestList\r\nNM=Dana\r\n";
-    ASSERT_TRUE(TestFiles::Write(EventFile("Guests.ini"), odd));
-    ASSERT_TRUE(TestFiles::Write(EventFile("Tables.ini"), QByteArray()));
-    ASSERT_TRUE(TestFiles::Write(EventFile("Groups.ini"), TestFiles::Cp1255("[Group0]\r\nGroupName=משפחה\r\n")));
-    auto doc = Open();
-    EXPECT_EQ(doc->GuestCount(), 0);
-    ASSERT_TRUE(doc->SaveEvent());
-    EXPECT_EQ(TestFiles::Read(EventFile("Guests.ini")), odd);
-    EXPECT_FALSE(QFileInfo::exists(EventFile("Tables.ini")));
-    EXPECT_FALSE(QFileInfo::exists(EventFile("Groups.ini")));
-    EXPECT_TRUE(m_messages.ShownMessages().isEmpty());
-}
-
-TEST_F(OlderEventConversion, LoadingWritesNothingAndTheOlderPlanKeyIsReplacedAtSave)
-{
-    const QByteArray offers = TestFiles::Cp1255("[Offer0]\r\nMoneyItem=צלם\r\nShekels=3000\r\nIsInOffer=1\r\n");
-    ASSERT_TRUE(TestFiles::Write(EventFile("Offers.ini"), offers));
-    auto doc = Open();
-    ASSERT_GE(doc->Offers().size(), 1);
-    EXPECT_TRUE(doc->Offers()[0]->IsInPlan(0));
-    EXPECT_EQ(TestFiles::Read(EventFile("Offers.ini")), offers);
-
-    // A save that fails after the older keys are replaced shows them replaced.
-    ASSERT_TRUE(QDir().mkpath(EventFile("WeddingData.xml")));
-    EXPECT_FALSE(doc->SaveEvent());
-    const CIniFile after(EventFile("Offers.ini"));
-    EXPECT_FALSE(after.HasKey(QStringLiteral("Offer0"), QStringLiteral("IsInOffer")));
-    EXPECT_EQ(after.GetString(QStringLiteral("Offer0"), QStringLiteral("IsInPlan0")), QStringLiteral("1"));
-}
-
-TEST_F(OlderEventConversion, ASaveRemovesTheTemporaryFileOfAKilledSave)
-{
-    ASSERT_TRUE(TestFiles::Write(EventFile("Guests.ini"), TestFiles::Cp1255("[Guest0]\r\nNM=משה\r\n")));
-    ASSERT_TRUE(TestFiles::Write(EventFile("WeddingData.xml.Zk3p9Q"), "complete, never renamed"));
-    ASSERT_TRUE(TestFiles::Write(EventFile("Settings.ini.a8Bc2D"), "complete, never renamed"));
-    auto doc = Open();
-    ASSERT_TRUE(doc->SaveEvent());
-    EXPECT_FALSE(QFileInfo::exists(EventFile("WeddingData.xml.Zk3p9Q")));
-    EXPECT_FALSE(QFileInfo::exists(EventFile("Settings.ini.a8Bc2D")));
-    EXPECT_TRUE(QFileInfo::exists(EventFile("WeddingData.xml")));
 }
 
 }

@@ -203,30 +203,29 @@ void CNewZelDoc::LoadOlderIniFiles()
 {
     // Each file is read whole first: one that exists but cannot be read stops the conversion, or
     // the next save would take its records for none and delete it.
-    const auto read = [this](int code, const auto& loadAll) {
-        const QString path = FilePath(code);
+    const auto read = [this](const QString& path, const auto& loadAll) {
         CIniFile file;
         if (!file.Load(path) && QFileInfo(path).exists() && m_unreadableOlderFile.isEmpty())
             m_unreadableOlderFile = path;
         auto records = loadAll(file);
         // A file that holds something yet gave no record is not what this program wrote: it stays.
         if (!records.isEmpty() || QFileInfo(path).size() == 0)
-            m_olderFilesToRemove.append(code);
+            m_olderFilesToRemove.append(path);
         return records;
     };
-    m_records.groups.append(read(FC_GROUPS, [this](const CIniFile& file) { return CGroup::LoadAllIni(file, this); }));
-    m_records.guests.append(read(FC_GUESTS, [this](const CIniFile& file) {
+    m_records.groups.append(read(FilePath(FC_GROUPS), [this](const CIniFile& file) { return CGroup::LoadAllIni(file, this); }));
+    m_records.guests.append(read(FilePath(FC_GUESTS), [this](const CIniFile& file) {
         return CGuest::LoadAllIni(file, &m_settings, this, [this](int percent) {
             if (m_progress)
                 m_progress->SetPercent(percent);
         });
     }));
-    m_records.expenses.append(read(FC_EXPENCES, &CExpence::LoadAllIni));
-    m_records.tables.append(read(FC_TABLES, [this](const CIniFile& file) { return CTable::LoadAllIni(file, this); }));
-    m_records.meetings.append(read(FC_MEETINGS, &CMeeting::LoadAllIni));
-    m_records.categories.append(read(FC_CATEGORY, &CCategory::LoadAllIni));
-    m_records.offers.append(read(FC_OFFERS, &COffer::LoadAllIni));
-    m_records.shapes.append(read(FC_GAN_ARRANGEMENT, &CShape::LoadAllIni));
+    m_records.expenses.append(read(FilePath(FC_EXPENCES), &CExpence::LoadAllIni));
+    m_records.tables.append(read(FilePath(FC_TABLES), [this](const CIniFile& file) { return CTable::LoadAllIni(file, this); }));
+    m_records.meetings.append(read(FilePath(FC_MEETINGS), &CMeeting::LoadAllIni));
+    m_records.categories.append(read(FilePath(FC_CATEGORY), &CCategory::LoadAllIni));
+    m_records.offers.append(read(FilePath(FC_OFFERS), &COffer::LoadAllIni));
+    m_records.shapes.append(read(CShape::SketchFilePath(FilePath(FC_GAN_ARRANGEMENT)), &CShape::LoadAllIni));
     if (!m_unreadableOlderFile.isEmpty()) {
         qCWarning(lcDocument) << "LoadOlderIniFiles: cannot read" << m_unreadableOlderFile;
         Ask(kConversionStoppedText, kConversionStoppedCaption, MSG_OK, {QDir::toNativeSeparators(m_unreadableOlderFile)});
@@ -260,8 +259,8 @@ bool CNewZelDoc::SaveEvent()
                              CEventFile::Write(dataFile, m_records);
         if (written) {
             // The older files go only once the data file that replaces them is complete.
-            for (int code : std::as_const(m_olderFilesToRemove))
-                QFile::remove(FilePath(code));
+            for (const QString& path : std::as_const(m_olderFilesToRemove))
+                QFile::remove(path);
             m_olderFilesToRemove.clear();
             saved = CSettings::WriteGuestsCount(FilePath(FC_SETTINGS), GuestCount()) && saved;
         } else {

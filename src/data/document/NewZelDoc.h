@@ -172,7 +172,7 @@ private:
     bool m_damagedFile = false;
     bool m_discardOnClose = false;
     // The older files whose records the event holds now: the next save of the data file removes them.
-    QList<int> m_olderFilesToRemove;
+    QStringList m_olderFilesToRemove;
     // An older file that exists but could not be read: the event is not converted while it stays so.
     QString m_unreadableOlderFile;
     int m_batchDepth = 0;

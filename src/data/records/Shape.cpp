@@ -6,7 +6,6 @@
 #include "data/records/Square.h"
 #include "data/storage/XmlText.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -34,16 +33,6 @@ QList<int> ShapeSections(const CIniFile& file)
     return numbers;
 }
 
-// Older versions kept the sketch as GanArrangement.gan; it is taken over under the .ini name.
-bool TakeOverGanFile(const QString& iniPath)
-{
-    if (iniPath.isEmpty() || QFileInfo::exists(iniPath))
-        return false;
-    const QFileInfo info(iniPath);
-    const QString ganPath = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".gan");
-    return QFileInfo(ganPath).isFile() && QFile::rename(ganPath, iniPath);
-}
-
 }
 
 CShape::CShape()
@@ -65,21 +54,24 @@ CShape* CShape::Create(int kind)
     }
 }
 
+QString CShape::SketchFilePath(const QString& iniPath)
+{
+    if (QFileInfo::exists(iniPath))
+        return iniPath;
+    const QFileInfo info(iniPath);
+    const QString ganPath = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".gan");
+    return QFileInfo(ganPath).isFile() ? ganPath : iniPath;
+}
+
 QList<CShape*> CShape::LoadAllIni(const CIniFile& file)
 {
-    CIniFile takenOver;
-    const CIniFile* source = &file;
-    if (TakeOverGanFile(file.Path())) {
-        takenOver.Load(file.Path());
-        source = &takenOver;
-    }
     QList<CShape*> shapes;
-    for (int number : ShapeSections(*source)) {
+    for (int number : ShapeSections(file)) {
         const QString section = kPrefix + QString::number(number);
-        std::unique_ptr<CShape> shape(Create(source->GetInt(section, QStringLiteral("ShapeType"), 0)));
+        std::unique_ptr<CShape> shape(Create(file.GetInt(section, QStringLiteral("ShapeType"), 0)));
         if (!shape)
             continue;
-        if (!shape->LoadIni(*source, section)) {
+        if (!shape->LoadIni(file, section)) {
             shape->ReleaseId();
             continue;
         }

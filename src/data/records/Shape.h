@@ -24,9 +24,11 @@ public:
     // A new decorative shape of the kind, or null for any other kind.
     static CShape* Create(int kind);
     // Every decorative shape of an older GanArrangement.ini, in the order of the section numbers;
-    // sections of an unknown kind or without content are skipped. A sketch file still carrying the
-    // older ".gan" extension is first moved to the ".ini" name and read from there.
+    // sections of an unknown kind or without content are skipped.
     static QList<CShape*> LoadAllIni(const CIniFile& file);
+    // The file an older sketch is read from: the ".ini" name, or the ".gan" name of the oldest
+    // versions when only that exists. It is read where it is: reading an event moves no file.
+    static QString SketchFilePath(const QString& iniPath);
     // The right or bottom edge of a rectangle stored as a start and a size, kept within int.
     static int FarEdge(int start, int size);
     // The place and size a section of an older sketch or tables file keeps under the TableLoc and

@@ -491,6 +491,37 @@ QByteArray RepairedUtf8(const QByteArray& data)
     return repaired;
 }
 
+// The bytes with every CDATA section cut to the first bytes that can make up a text of the longest
+// length kept; null when no section is that long. The parser gathers a section whole before it
+// hands it over, so a huge one would cost memory many times its size.
+QByteArray WithLongCdataCut(const QByteArray& data)
+{
+    static const QByteArray open = "<![CDATA[";
+    static const QByteArray close = "]]>";
+    // A character of a text takes at most three bytes of UTF-8.
+    const qsizetype kept = qsizetype(3 * kMaxTextLength);
+    QByteArray cut;
+    qsizetype copied = 0;
+    for (qsizetype start = data.indexOf(open); start >= 0; start = data.indexOf(open, start)) {
+        start += open.size();
+        qsizetype end = data.indexOf(close, start);
+        if (end < 0)
+            end = data.size();
+        if (end - start > kept) {
+            qsizetype keep = start + kept;
+            while (keep > start && (uchar(data[keep]) & 0xC0) == 0x80)
+                --keep;
+            cut.append(data.constData() + copied, keep - copied);
+            copied = end;
+        }
+        start = end;
+    }
+    if (copied == 0)
+        return QByteArray();
+    cut.append(data.constData() + copied, data.size() - copied);
+    return cut;
+}
+
 // Whether the bytes are a UTF-8 document: a UTF-8 mark, or no mark of another encoding and a
 // declaration that names UTF-8 or no encoding at all. Other encodings are left to the parser.
 bool IsUtf8Document(const QByteArray& data)
@@ -571,8 +602,11 @@ long CXmlParser::ParseData(const QByteArray& data, IXmlImportSink* sink)
     Begin(sink);
     if (!m_initialized)
         return kFailed;
-    const QByteArray repaired = IsUtf8Document(data) ? RepairedUtf8(data) : QByteArray();
-    Run(repaired.isNull() ? data : repaired);
+    const bool utf8 = IsUtf8Document(data);
+    const QByteArray repaired = utf8 ? RepairedUtf8(data) : QByteArray();
+    const QByteArray& mended = repaired.isNull() ? data : repaired;
+    const QByteArray cut = utf8 ? WithLongCdataCut(mended) : QByteArray();
+    Run(cut.isNull() ? mended : cut);
     if (!repaired.isNull()) {
         qCWarning(lcXml) << "ParseData: malformed UTF-8 read as U+FFFD, control characters left out";
         m_fatalError = true;
@@ -1088,9 +1122,10 @@ void CXmlParser::ApplyMeetingField(Element field, QStringView text)
     case Element::MName:
         meeting.SetName(text.toString());
         break;
-    // The meeting turns the line breaks of its notes itself when its flags are cleared.
+    // The meeting also turns them when its flags are cleared, but a meeting whose end tag never
+    // comes (a file cut short) keeps its notes as set here.
     case Element::MInfo:
-        meeting.SetNotes(text.toString());
+        meeting.SetNotes(WithCrLf(text));
         break;
     case Element::MContactJob:
         meeting.SetContactJob(text.toString());
