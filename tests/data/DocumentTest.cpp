@@ -397,23 +397,50 @@ TEST_F(DocumentTest, SumsOfHugeCountsAndTheLastUniqueIdDoNotWrapAround)
     EXPECT_EQ(doc->SumComing(), Q_INT64_C(4294967294));
     EXPECT_EQ(doc->SeatedSum(1, CTable::CountComing), Q_INT64_C(4294967294));
 
-    CGuest::SetUniqueIdCounter(2147483646);
+    doc->Counters().SetUniqueIdCounter(2147483646);
     EXPECT_EQ(doc->AddGuest("c", "x", nullptr)->GetUniqueId(), 2147483647);
     EXPECT_EQ(doc->AddGuest("d", "x", nullptr)->GetUniqueId(), 2147483647);
-    EXPECT_EQ(CGuest::UniqueIdCounter(), 2147483647);
-    CGuest::SetUniqueIdCounter(1000);
+    EXPECT_EQ(doc->Counters().UniqueIdCounter(), 2147483647);
+}
+
+TEST_F(DocumentTest, TwoEventsSideBySideNumberTheirRecordsApart)
+{
+    auto first = Open();
+    first->CreateTable("extra", -1, 10);
+    const int firstSerial = first->Tables().back()->GetSerial();
+    first->AddGuest("a", "b", nullptr);
+    const int firstUnique = first->Counters().UniqueIdCounter();
+
+    // A second event in the same process, as an import source or a restore preview loads one.
+    TestFiles::ScopedHome otherHome;
+    CDataLocation otherLocation;
+    CScriptedMessages otherMessages;
+    CNewZelDoc second(otherLocation, &otherMessages);
+    second.LoadEvent();
+    EXPECT_EQ(second.Tables().size(), 2);
+    EXPECT_EQ(second.Tables()[1]->GetId(), 1);
+    EXPECT_EQ(second.Counters().tables.Last(), 1);
+    EXPECT_EQ(second.AddGuest("c", "d", nullptr)->GetId(), 0);
+
+    // Neither event's numbers moved the other's.
+    EXPECT_EQ(first->Counters().UniqueIdCounter(), firstUnique);
+    EXPECT_EQ(first->FindTableBySerial(firstSerial), first->Tables().back());
+    EXPECT_EQ(first->AddGuest("e", "f", nullptr)->GetId(), 1);
+    second.DiscardOnClose();
 }
 
 TEST_F(DocumentTest, ClosingWritesTheActiveEventAndTheUniqueIdCounter)
 {
+    int last = 0;
     {
         auto doc = Open();
         doc->AddGuest("a", "b", nullptr);
-        EXPECT_GT(CGuest::UniqueIdCounter(), 1000);
+        last = doc->Counters().UniqueIdCounter();
+        EXPECT_GT(last, 1000);
     }
     EXPECT_EQ(TestFiles::Read(m_home.DataFolder() + "/events.ini"), "[Events]\r\nActive=DB\r\n");
     const int counter = CIniFile::ReadProfileInt(EventFile("Settings.ini"), "GenSettings", "lastGuestUniqueId", 0);
-    EXPECT_EQ(counter, CGuest::UniqueIdCounter());
+    EXPECT_EQ(counter, last);
 }
 
 TEST_F(DocumentTest, AnOlderFileThatCannotBeOpenedStopsTheConversion)

@@ -33,9 +33,9 @@ std::vector<std::unique_ptr<T>> Owned(const QList<T*>& records)
 
 TEST(Expence, OlderFileReadsEveryStepAndSentinel)
 {
-    CExpence::ResetIdCounter();
+    CRecordCounters counters;
     const CIniFile file(FinanceFixture("Expences.ini"));
-    const auto expenses = Owned(CExpence::LoadAllIni(file));
+    const auto expenses = Owned(CExpence::LoadAllIni(file, &counters));
     // Expences3 has an empty MoneyItem: the list ends there and Expences4 is never reached.
     ASSERT_EQ(expenses.size(), 3u);
 
@@ -88,7 +88,7 @@ TEST(Expence, OlderFileReadsEveryStepAndSentinel)
     for (const auto& expense : expenses)
         EXPECT_FALSE(expense->IsModified());
     // The section that did not read gave its id back.
-    EXPECT_EQ(CExpence().GetId(), 3);
+    EXPECT_EQ(CExpence(&counters).GetId(), 3);
 }
 
 TEST(Expence, OlderCommentsSurviveInTheDataFile)
@@ -103,22 +103,28 @@ TEST(Expence, OlderCommentsSurviveInTheDataFile)
 
 TEST(Expence, IdCountersPerKind)
 {
-    CExpence::ResetIdCounter();
-    CExpence first;
+    CRecordCounters counters;
+    CExpence first(&counters);
     EXPECT_EQ(first.GetId(), 0);
     // Offers count on their own counter.
-    COffer offer;
-    CExpence second;
+    COffer offer(&counters);
+    CExpence second(&counters);
     EXPECT_EQ(second.GetId(), 1);
     second.ReleaseId();
-    EXPECT_EQ(CExpence().GetId(), 1);
+    EXPECT_EQ(CExpence(&counters).GetId(), 1);
 
-    const int offerId = COffer().GetId();
-    EXPECT_EQ(COffer().GetId(), offerId + 1);
-    const int categoryId = CCategory().GetId();
-    EXPECT_EQ(CCategory().GetId(), categoryId + 1);
-    CExpence::ResetIdCounter();
-    EXPECT_EQ(COffer().GetId(), offerId + 2);
+    const int offerId = COffer(&counters).GetId();
+    EXPECT_EQ(COffer(&counters).GetId(), offerId + 1);
+    const int categoryId = CCategory(&counters).GetId();
+    EXPECT_EQ(CCategory(&counters).GetId(), categoryId + 1);
+    // A new load numbers expenses from 0 again; offers and categories go on.
+    counters.ResetForLoad();
+    EXPECT_EQ(CExpence(&counters).GetId(), 0);
+    EXPECT_EQ(COffer(&counters).GetId(), offerId + 2);
+    EXPECT_EQ(CCategory(&counters).GetId(), categoryId + 2);
+    // Another event's records count apart.
+    CRecordCounters other;
+    EXPECT_EQ(COffer(&other).GetId(), 0);
 }
 
 TEST(Expence, SettersChangeOnlyOnANewValue)
@@ -260,12 +266,13 @@ TEST(Offer, OlderFileWithTheFirstPlanKey)
     const QString path = dir.filePath(QStringLiteral("Offers.ini"));
     ASSERT_TRUE(QFile::copy(FinanceFixture("Offers.ini"), path));
     const CIniFile file(path);
-    const int before = COffer().GetId();
-    const auto offers = Owned(COffer::LoadAllIni(file));
+    CRecordCounters counters;
+    const int before = COffer(&counters).GetId();
+    const auto offers = Owned(COffer::LoadAllIni(file, &counters));
     // Offer2 has no MoneyItem.
     ASSERT_EQ(offers.size(), 2u);
     EXPECT_EQ(offers[0]->GetId(), before + 1);
-    EXPECT_EQ(COffer().GetId(), before + 3);
+    EXPECT_EQ(COffer(&counters).GetId(), before + 3);
 
     const COffer& catering = *offers[0];
     EXPECT_EQ(catering.GetName(), QStringLiteral("טעם וצבע"));
@@ -349,7 +356,8 @@ TEST(Offer, PlansAndWriteXmlBytes)
 TEST(Category, OlderFileAndWriteXml)
 {
     const CIniFile file(FinanceFixture("Category.ini"));
-    const auto categories = Owned(CCategory::LoadAllIni(file));
+    CRecordCounters counters;
+    const auto categories = Owned(CCategory::LoadAllIni(file, &counters));
     // Categories2 has an empty name: Categories3 is never read.
     ASSERT_EQ(categories.size(), 2u);
     EXPECT_EQ(categories[0]->GetName(), QStringLiteral("אולמות"));

@@ -22,7 +22,7 @@ public:
     }
     CTable* AddTable(int seats)
     {
-        auto* table = new CTable(this);
+        auto* table = new CTable(this, &counters);
         table->SetSeats(seats);
         tables.append(table);
         return table;
@@ -61,6 +61,7 @@ public:
     }
     void GuestTableChanged(CGuest&) override {}
 
+    CRecordCounters counters;
     QList<CGuest*> guests;
     QList<CTable*> tables;
 };
@@ -84,12 +85,12 @@ TEST(Table, ReadsTablesIniUpToTheFirstSectionWithoutNameNumberedByPlace)
          "TableSizeX=30", "TableSizeY=40", "Sc=255", "TableDrawColor=1", "ShapeClass=Round",
          "[Table2]", "Places=8",
          "[Table3]", "Name=אחרי הפער"}));
-    CTable::ResetIdCounter();
-    CTable earlier(nullptr); // the counter no longer matches the places in the file
-    const QList<CTable*> tables = CTable::LoadAllIni(*file, nullptr);
+    CRecordCounters counters;
+    CTable earlier(nullptr, &counters); // the counter no longer matches the places in the file
+    const QList<CTable*> tables = CTable::LoadAllIni(*file, nullptr, &counters);
     const std::unique_ptr<CTable> first(tables.value(0)), second(tables.value(1));
     ASSERT_EQ(tables.size(), 2);
-    EXPECT_EQ(CTable::IdCounter(), 2);
+    EXPECT_EQ(counters.tables.Last(), 2);
 
     EXPECT_EQ(first->GetId(), 0);
     EXPECT_TRUE(first->GetName().isEmpty());
@@ -143,8 +144,8 @@ TEST(Table, AnAreaBeyondTheIntegerRangeIsClampedNotWrapped)
 
 TEST(Table, NewTableDefaultsSettersAndFlags)
 {
-    CTable::ResetIdCounter();
-    CTable table(nullptr);
+    CRecordCounters counters;
+    CTable table(nullptr, &counters);
     EXPECT_EQ(table.GetId(), 0);
     EXPECT_EQ(table.GetSeats(), 10);
     EXPECT_EQ(table.GetColor(), 0xE1E1E1);
@@ -163,7 +164,7 @@ TEST(Table, NewTableDefaultsSettersAndFlags)
     table.MakeSection();
     EXPECT_EQ(table.GetSection(), QStringLiteral("Table0"));
     table.ReleaseId();
-    EXPECT_EQ(CTable::IdCounter(), -1);
+    EXPECT_EQ(counters.tables.Last(), -1);
 }
 
 TEST(Table, CountsThePeopleSeatedAtIt)
@@ -228,11 +229,11 @@ TEST(Group, ReadsGroupsIniUpToTheFirstEmptyName)
     std::unique_ptr<CIniFile> file(OlderFile(dir, QStringLiteral("Groups.ini"),
         {"[Group0]", "GroupName=משפחת הכלה", "[Group1]", "groupname=חברים", "[Group2]", "GroupName=",
          "[Group3]", "GroupName=אחרי הפער"}));
-    CGroup::ResetIdCounter();
-    const QList<CGroup*> groups = CGroup::LoadAllIni(*file, nullptr);
+    CRecordCounters counters;
+    const QList<CGroup*> groups = CGroup::LoadAllIni(*file, nullptr, &counters);
     const std::unique_ptr<CGroup> first(groups.value(0)), second(groups.value(1));
     ASSERT_EQ(groups.size(), 2);
-    EXPECT_EQ(CGroup::IdCounter(), 1);
+    EXPECT_EQ(counters.groups.Last(), 1);
     EXPECT_EQ(first->GetName(), QStringLiteral("משפחת הכלה"));
     EXPECT_EQ(second->GetName(), QStringLiteral("חברים"));
     EXPECT_EQ(second->GetId(), 1);

@@ -55,16 +55,16 @@ QString WriteGuestsIni(const QTemporaryDir& dir, const QStringList& lines)
 class GuestIni : public ::testing::Test
 {
 protected:
-    void SetUp() override { CGuest::ResetIdCounter(); }
     void TearDown() override { qDeleteAll(guests); }
 
     void Load(const QStringList& lines)
     {
         CIniFile file(WriteGuestsIni(dir, lines));
-        guests = CGuest::LoadAllIni(file, nullptr, nullptr, [this](int percent) { progress.append(percent); });
+        guests = CGuest::LoadAllIni(file, nullptr, nullptr, &counters, [this](int percent) { progress.append(percent); });
     }
 
     QTemporaryDir dir;
+    CRecordCounters counters;
     QList<CGuest*> guests;
     QList<int> progress;
 };
@@ -88,7 +88,7 @@ TEST_F(GuestIni, ReadsShortAndLongKeySectionsUpToTheFirstWithoutAName)
           "[Guest5]", "NM=אחרי הפער"});
 
     ASSERT_EQ(guests.size(), 4);
-    EXPECT_EQ(CGuest::IdCounter(), 3); // the id of the guest that did not read was given back
+    EXPECT_EQ(counters.guests.Last(), 3); // the id of the guest that did not read was given back
     EXPECT_EQ(progress, (QList<int>{22, 40, 57, 75}));
 
     const CGuest& dani = *guests[0];
@@ -170,16 +170,15 @@ TEST_F(GuestIni, FileWithoutGuestsGivesNoneAndFinalProgress)
 {
     Load({"[GuestsCount]", "GuestsCount=0", "[Guest0]", "TN=123"});
     EXPECT_TRUE(guests.isEmpty());
-    EXPECT_EQ(CGuest::IdCounter(), -1);
+    EXPECT_EQ(counters.guests.Last(), -1);
     EXPECT_EQ(progress, (QList<int>{75}));
 }
 
 TEST(Guest, NewRecordDefaultsAndCounters)
 {
-    CGuest::ResetIdCounter();
-    CGuest::SetUniqueIdCounter(1000);
-    CGuest first(nullptr, nullptr);
-    CGuest second(nullptr, nullptr);
+    CRecordCounters counters;
+    CGuest first(nullptr, nullptr, &counters);
+    CGuest second(nullptr, nullptr, &counters);
     EXPECT_EQ(first.GetId(), 0);
     EXPECT_EQ(second.GetId(), 1);
     EXPECT_EQ(first.GetUniqueId(), 1001);
@@ -196,16 +195,19 @@ TEST(Guest, NewRecordDefaultsAndCounters)
     // An id read from the data file raises the counter without marking the guest.
     EXPECT_TRUE(first.SetUniqueId(2000));
     EXPECT_FALSE(first.IsModified());
-    EXPECT_EQ(CGuest::UniqueIdCounter(), 2000);
+    EXPECT_EQ(counters.UniqueIdCounter(), 2000);
     EXPECT_TRUE(second.SetUniqueId(5));
-    EXPECT_EQ(CGuest::UniqueIdCounter(), 2000);
-    EXPECT_EQ(CGuest(nullptr, nullptr).GetUniqueId(), 2001);
+    EXPECT_EQ(counters.UniqueIdCounter(), 2000);
+    EXPECT_EQ(CGuest(nullptr, nullptr, &counters).GetUniqueId(), 2001);
+    // A loose guest numbers nothing.
+    EXPECT_EQ(CGuest(nullptr, nullptr).GetUniqueId(), 0);
+    EXPECT_EQ(counters.UniqueIdCounter(), 2001);
 
     first.MakeSection();
     EXPECT_EQ(first.GetSection(), QStringLiteral("Guest0"));
     EXPECT_TRUE(first.IsModified());
     first.ReleaseId();
-    EXPECT_EQ(CGuest::IdCounter(), 1);
+    EXPECT_EQ(counters.guests.Last(), 1);
 }
 
 TEST(Guest, SettersReportChangesAndTableChangesNotifyOnce)
@@ -299,8 +301,9 @@ TEST(Guest, RestrictionsAreReciprocalAndFollowRenames)
 
 TEST(Guest, WriteXmlLaysOutEveryElement)
 {
-    CGuest::SetUniqueIdCounter(1041);
-    CGuest guest(nullptr, nullptr);
+    CRecordCounters counters;
+    counters.SetUniqueIdCounter(1041);
+    CGuest guest(nullptr, nullptr, &counters);
     guest.SetName(QStringLiteral("דני"));
     guest.SetFamilyName(QStringLiteral("כהן"));
     guest.SetNotes(QStringLiteral("שורה א\r\nשורה ב"));
@@ -365,9 +368,10 @@ TEST(Guest, WriteXmlLaysOutEveryElement)
 
 TEST(Guest, WriteXmlOfANewGuestLeavesOutTransportAndArrivals)
 {
-    CGuest::SetUniqueIdCounter(6);
+    CRecordCounters counters;
+    counters.SetUniqueIdCounter(6);
     QByteArray xml = "<Guests>\r\n";
-    ASSERT_TRUE(CGuest(nullptr, nullptr).WriteXml(xml));
+    ASSERT_TRUE(CGuest(nullptr, nullptr, &counters).WriteXml(xml));
     EXPECT_EQ(xml, QByteArray("<Guests>\r\n"
                               "<Guest>\r\n"
                               "<UniqueId>7</UniqueId>\r\n"

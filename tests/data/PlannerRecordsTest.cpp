@@ -42,9 +42,9 @@ TEST(ShortDate, ReadsOnlyThreeNumbers)
 
 TEST(Meeting, OlderFileReadsDefaultsAndLineBreaks)
 {
-    CMeeting::ResetIdCounter();
+    CRecordCounters counters;
     const CIniFile file(TestFiles::Fixture(QStringLiteral("fixtures/finance/Meetings.ini")));
-    QList<CMeeting*> read = CMeeting::LoadAllIni(file);
+    QList<CMeeting*> read = CMeeting::LoadAllIni(file, &counters);
     std::vector<std::unique_ptr<CMeeting>> meetings(read.begin(), read.end());
     // Meeting2 has no Name, so Meeting3 is never read.
     ASSERT_EQ(meetings.size(), 2u);
@@ -67,7 +67,7 @@ TEST(Meeting, OlderFileReadsDefaultsAndLineBreaks)
     EXPECT_EQ(tasting.GetContactName(), QString(255, QChar(u'ש')));
     EXPECT_EQ(tasting.GetDate(), (ShortDate{2024, 11, 12}));
 
-    CMeeting fresh;
+    CMeeting fresh(&counters);
     EXPECT_EQ(fresh.GetId(), 2);
     EXPECT_TRUE(fresh.IsNew());
     EXPECT_EQ(fresh.GetDate(), ShortDate::Today());

@@ -55,10 +55,10 @@ const QStringList kSketch = {
 class ShapeFile : public ::testing::Test
 {
 protected:
-    void SetUp() override { CShape::ResetIdCounter(); }
     void TearDown() override { qDeleteAll(shapes); }
 
     QTemporaryDir dir;
+    CRecordCounters counters;
     QList<CShape*> shapes;
 };
 
@@ -66,7 +66,7 @@ TEST_F(ShapeFile, OlderSketchFileReadsEveryDecorativeShape)
 {
     const QString path = dir.filePath(QStringLiteral("GanArrangement.ini"));
     ASSERT_TRUE(TestFiles::Write(path, SketchIni(kSketch)));
-    shapes = CShape::LoadAllIni(CIniFile(path));
+    shapes = CShape::LoadAllIni(CIniFile(path), &counters);
     ASSERT_EQ(shapes.size(), 3);
 
     const CShape& stage = *shapes[0];
@@ -92,7 +92,7 @@ TEST_F(ShapeFile, OlderSketchFileReadsEveryDecorativeShape)
     EXPECT_EQ(stage.GetId(), 0);
     EXPECT_EQ(speaker.GetId(), 1);
     EXPECT_EQ(shapes[2]->GetId(), 2);
-    EXPECT_EQ(CShape::IdCounter(), 2);
+    EXPECT_EQ(counters.shapes.Last(), 2);
 }
 
 TEST_F(ShapeFile, SketchFileWithTheOlderExtensionIsReadWhereItIs)
@@ -102,7 +102,7 @@ TEST_F(ShapeFile, SketchFileWithTheOlderExtensionIsReadWhereItIs)
     EXPECT_EQ(CShape::SketchFilePath(ini), ini);
     ASSERT_TRUE(TestFiles::Write(gan, SketchIni(kSketch)));
     ASSERT_EQ(CShape::SketchFilePath(ini), gan);
-    shapes = CShape::LoadAllIni(CIniFile(CShape::SketchFilePath(ini)));
+    shapes = CShape::LoadAllIni(CIniFile(CShape::SketchFilePath(ini)), &counters);
     EXPECT_EQ(shapes.size(), 3);
     EXPECT_EQ(TestFiles::Read(gan), SketchIni(kSketch));
     EXPECT_FALSE(QFileInfo::exists(ini));
@@ -110,7 +110,7 @@ TEST_F(ShapeFile, SketchFileWithTheOlderExtensionIsReadWhereItIs)
 
 TEST_F(ShapeFile, NoSketchFileGivesNoShapes)
 {
-    shapes = CShape::LoadAllIni(CIniFile(dir.filePath(QStringLiteral("GanArrangement.ini"))));
+    shapes = CShape::LoadAllIni(CIniFile(dir.filePath(QStringLiteral("GanArrangement.ini"))), &counters);
     EXPECT_TRUE(shapes.isEmpty());
 }
 

@@ -28,9 +28,6 @@ QByteArray DataFile(const QByteArray& inner)
 class DataFileReading : public ::testing::Test
 {
 protected:
-    void SetUp() override { m_uniqueIds = CGuest::UniqueIdCounter(); }
-    void TearDown() override { CGuest::SetUniqueIdCounter(m_uniqueIds); }
-
     long Parse(const QByteArray& bytes)
     {
         CXmlParser parser(records, nullptr, nullptr);
@@ -45,9 +42,6 @@ protected:
     }
 
     CEventRecords records;
-
-private:
-    int m_uniqueIds = 0;
 };
 
 TEST_F(DataFileReading, ABareAmpersandCostsOnlyItsOwnField)
@@ -175,11 +169,9 @@ TEST(DataFileWriting, CharactersXmlCannotCarryAreDroppedAndTheFileReadsBack)
     EXPECT_FALSE(written.contains('\x0B'));
     EXPECT_FALSE(written.contains("\xEF\xBF\xBF"));
 
-    int uniqueIds = CGuest::UniqueIdCounter();
     CEventRecords read;
     CXmlParser parser(read, nullptr, nullptr);
     ASSERT_EQ(parser.ParseData(written), 0);
-    CGuest::SetUniqueIdCounter(uniqueIds);
     ASSERT_EQ(read.guests.size(), 2);
     EXPECT_EQ(read.guests[0]->GetName(), QStringLiteral("Dana"));
     EXPECT_EQ(read.guests[0]->GetNotes(), QStringLiteral("line\r\nnext\tend"));

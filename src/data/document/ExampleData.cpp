@@ -37,7 +37,7 @@ void AddCategoriesAndOffers(CEventRecords& records)
         invitations,
     };
     for (const QString& name : names) {
-        auto* category = new CCategory;
+        auto* category = new CCategory(&records.counters);
         category->SetName(name);
         records.categories.append(category);
     }
@@ -61,7 +61,7 @@ void AddCategoriesAndOffers(CEventRecords& records)
         offers.append({QStringLiteral("סטודיו נייר וחן - עיצוב הזמנות"), invitations, 400,
                        QStringLiteral("300 הזמנות מודפסות כולל מעטפות - דוגמה\r\nטלפון: 03-7654321")});
     for (const ExampleOffer& example : offers) {
-        auto* offer = new COffer;
+        auto* offer = new COffer(&records.counters);
         offer->SetName(example.name);
         offer->SetCategory(example.category);
         offer->SetShekels(example.price);
@@ -101,7 +101,7 @@ void AddExpenses(CEventRecords& records)
             names << QString::fromLatin1(name);
     }
     for (const QString& name : names) {
-        auto* expense = new CExpence;
+        auto* expense = new CExpence(&records.counters);
         expense->SetName(name);
         records.expenses.append(expense);
     }
@@ -109,13 +109,13 @@ void AddExpenses(CEventRecords& records)
 
 void AddTables(CEventRecords& records, IRecordOwner* owner)
 {
-    auto* unseated = new CTable(owner);
+    auto* unseated = new CTable(owner, &records.counters);
     unseated->SetName(StringTable::Get(59416));
     unseated->SetSeats(0);
     unseated->SetId(0);
     records.tables.append(unseated);
 
-    auto* example = new CTable(owner);
+    auto* example = new CTable(owner, &records.counters);
     example->SetName(StringTable::Get(59509));
     example->SetSeats(10);
     example->SetHallNumber(1);
@@ -125,7 +125,7 @@ void AddTables(CEventRecords& records, IRecordOwner* owner)
 
 void AddMeeting(CEventRecords& records)
 {
-    auto* meeting = new CMeeting;
+    auto* meeting = new CMeeting(&records.counters);
     meeting->SetDate(ShortDate::Today());
     if (Language::IsHebrew()) {
         meeting->SetName(QStringLiteral("פגישת טעימות אצל הקיטרינג - דוגמה"));

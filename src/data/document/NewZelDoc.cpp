@@ -63,7 +63,7 @@ CNewZelDoc::CNewZelDoc(CDataLocation& location, IUserMessages* messages, IProgre
 {
     m_appSettings.Load(QDir::cleanPath(m_location.GetDataFolder() + QStringLiteral("/AppSettings.ini")));
     m_events.Discover(m_settings);
-    CGuest::SetUniqueIdCounter(m_settings.GetLastGuestUniqueId());
+    m_records.counters.SetUniqueIdCounter(m_settings.GetLastGuestUniqueId());
 }
 
 CNewZelDoc::~CNewZelDoc()
@@ -74,7 +74,7 @@ CNewZelDoc::~CNewZelDoc()
     if (CZelEvent* active = m_events.Active())
         m_settings.SetEveName(active->GetName());
     m_events.WriteActive();
-    m_settings.SetLastGuestUniqueId(CGuest::UniqueIdCounter());
+    m_settings.SetLastGuestUniqueId(m_records.counters.UniqueIdCounter());
     SaveSettingsAndCheckpoint();
     m_appSettings.Save(QDir::cleanPath(m_location.GetDataFolder() + QStringLiteral("/AppSettings.ini")));
 }
@@ -153,12 +153,7 @@ void CNewZelDoc::LoadEvent()
 
 void CNewZelDoc::LoadEventFrom(const QString& dataFile)
 {
-    CGuest::ResetIdCounter();
-    CTable::ResetIdCounter();
-    CMeeting::ResetIdCounter();
-    CGroup::ResetIdCounter();
-    CExpence::ResetIdCounter();
-    CShape::ResetIdCounter();
+    m_records.counters.ResetForLoad();
     m_damagedFile = false;
 
     if (m_progress) {
@@ -213,19 +208,25 @@ void CNewZelDoc::LoadOlderIniFiles()
             m_olderFilesToRemove.append(path);
         return records;
     };
-    m_records.groups.append(read(FilePath(FC_GROUPS), [this](const CIniFile& file) { return CGroup::LoadAllIni(file, this); }));
-    m_records.guests.append(read(FilePath(FC_GUESTS), [this](const CIniFile& file) {
-        return CGuest::LoadAllIni(file, &m_settings, this, [this](int percent) {
+    CRecordCounters* counters = &m_records.counters;
+    m_records.groups.append(
+        read(FilePath(FC_GROUPS), [this, counters](const CIniFile& file) { return CGroup::LoadAllIni(file, this, counters); }));
+    m_records.guests.append(read(FilePath(FC_GUESTS), [this, counters](const CIniFile& file) {
+        return CGuest::LoadAllIni(file, &m_settings, this, counters, [this](int percent) {
             if (m_progress)
                 m_progress->SetPercent(percent);
         });
     }));
-    m_records.expenses.append(read(FilePath(FC_EXPENCES), &CExpence::LoadAllIni));
-    m_records.tables.append(read(FilePath(FC_TABLES), [this](const CIniFile& file) { return CTable::LoadAllIni(file, this); }));
-    m_records.meetings.append(read(FilePath(FC_MEETINGS), &CMeeting::LoadAllIni));
-    m_records.categories.append(read(FilePath(FC_CATEGORY), &CCategory::LoadAllIni));
-    m_records.offers.append(read(FilePath(FC_OFFERS), &COffer::LoadAllIni));
-    m_records.shapes.append(read(CShape::SketchFilePath(FilePath(FC_GAN_ARRANGEMENT)), &CShape::LoadAllIni));
+    const auto with = [counters](auto loadAll) {
+        return [counters, loadAll](const CIniFile& file) { return loadAll(file, counters); };
+    };
+    m_records.expenses.append(read(FilePath(FC_EXPENCES), with(&CExpence::LoadAllIni)));
+    m_records.tables.append(read(FilePath(FC_TABLES),
+                                 [this, counters](const CIniFile& file) { return CTable::LoadAllIni(file, this, counters); }));
+    m_records.meetings.append(read(FilePath(FC_MEETINGS), with(&CMeeting::LoadAllIni)));
+    m_records.categories.append(read(FilePath(FC_CATEGORY), with(&CCategory::LoadAllIni)));
+    m_records.offers.append(read(FilePath(FC_OFFERS), with(&COffer::LoadAllIni)));
+    m_records.shapes.append(read(CShape::SketchFilePath(FilePath(FC_GAN_ARRANGEMENT)), with(&CShape::LoadAllIni)));
     if (!m_unreadableOlderFile.isEmpty()) {
         qCWarning(lcDocument) << "LoadOlderIniFiles: cannot read" << m_unreadableOlderFile;
         Ask(kConversionStoppedText, kConversionStoppedCaption, MSG_OK, {QDir::toNativeSeparators(m_unreadableOlderFile)});
@@ -236,7 +237,7 @@ bool CNewZelDoc::SaveEvent()
 {
     // Edits still open in a view (the guest list's column widths among them) belong to this save.
     emit AboutToSave();
-    m_settings.SetLastGuestUniqueId(CGuest::UniqueIdCounter());
+    m_settings.SetLastGuestUniqueId(m_records.counters.UniqueIdCounter());
     bool saved = SaveSettingsAndCheckpoint();
     if (!m_modified && saved)
         return true;
@@ -363,7 +364,7 @@ void CNewZelDoc::UseEventFolder(const QString& folder)
     else
         m_location.SetEventFolder(wanted);
     m_settings.Load(FilePath(FC_SETTINGS));
-    CGuest::SetUniqueIdCounter(m_settings.GetLastGuestUniqueId());
+    m_records.counters.SetUniqueIdCounter(m_settings.GetLastGuestUniqueId());
 }
 
 bool CNewZelDoc::CreateEventFolder(const QString& sourceFolder)
@@ -426,7 +427,7 @@ void CNewZelDoc::CreateDefaultGroups(QString brideName, QString groomName)
 CGuest* CNewZelDoc::AddGuest(const QString& name, const QString& familyName, QObject* sender,
                              const std::function<void(CGuest&)>& prepare)
 {
-    auto* guest = new CGuest(&m_settings, this);
+    auto* guest = new CGuest(&m_settings, this, &m_records.counters);
     guest->SetName(name);
     guest->SetFamilyName(familyName);
     if (prepare)
@@ -453,7 +454,7 @@ void CNewZelDoc::DeleteGuest(CGuest& guest, QObject* sender)
 
 CGroup* CNewZelDoc::AddGroup(const QString& name, QObject* sender)
 {
-    auto* group = new CGroup(this);
+    auto* group = new CGroup(this, &m_records.counters);
     group->SetName(name);
     m_records.groups.append(group);
     SetModified(true);
@@ -535,7 +536,7 @@ CGuest* CNewZelDoc::FindGuestByFullName(const QString& fullName) const
 
 CTable* CNewZelDoc::CreateTable(const QString& name, int hallNumber, int seats)
 {
-    auto* table = new CTable(this);
+    auto* table = new CTable(this, &m_records.counters);
     table->SetName(name);
     table->SetSeats(seats == -1 ? m_settings.GetNumberOfGuestsInTable() : seats);
     table->SetHallNumber(hallNumber == -1 ? NextFreeHallNumber() : hallNumber);

@@ -102,6 +102,7 @@ public:
     QList<CCategory*>& Categories() { return m_records.categories; }
     QList<COffer*>& Offers() { return m_records.offers; }
     const CEventRecords& Records() const { return m_records; }
+    CRecordCounters& Counters() { return m_records.counters; }
 
     // Guests and groups.
     // prepare fills further fields before any view hears of the guest.

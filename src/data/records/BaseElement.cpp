@@ -3,13 +3,22 @@
 #include "data/storage/DataLocation.h"
 #include "data/storage/IniFile.h"
 
-namespace {
-int g_lastSerial = 0;
+CBaseElement::CBaseElement(CRecordCounters* counters)
+    : m_serial(counters ? counters->NextSerial() : 0)
+    , m_counters(counters)
+{
 }
 
-CBaseElement::CBaseElement()
-    : m_serial(++g_lastSerial)
+void CBaseElement::TakeId(CIdCounter CRecordCounters::*kind)
 {
+    m_kind = kind;
+    m_id = m_counters ? (m_counters->*kind).Take() : -1;
+}
+
+void CBaseElement::ReleaseId()
+{
+    if (m_counters && m_kind)
+        (m_counters->*m_kind).Release();
 }
 
 CBaseElement::~CBaseElement() = default;
@@ -65,9 +74,4 @@ bool CBaseElement::DeleteSection(const CDataLocation& location)
 {
     m_modified = true;
     return CIniFile::WriteProfileString(location.GetFilePath(FileCode()), m_section, QString(), QString());
-}
-
-int CBaseElement::LastSerial()
-{
-    return g_lastSerial;
 }

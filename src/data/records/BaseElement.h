@@ -4,6 +4,7 @@
 #include "data/records/FieldValue.h"
 #include "data/records/HintObject.h"
 #include "data/records/IdCounter.h"
+#include "data/records/RecordCounters.h"
 
 #include <QByteArray>
 #include <QList>
@@ -19,7 +20,9 @@ class CIniFile;
 class CBaseElement : public CHintObject
 {
 public:
-    CBaseElement();
+    // A record of the set whose counters are given takes its serial there; without counters it is
+    // a loose record (a temporary copy, a test) with serial 0 and id -1.
+    explicit CBaseElement(CRecordCounters* counters = nullptr);
     ~CBaseElement() override;
     CBaseElement(const CBaseElement&) = delete;
     CBaseElement& operator=(const CBaseElement&) = delete;
@@ -37,7 +40,7 @@ public:
     virtual bool WriteXml(QByteArray& buffer) const;
     virtual void ClearFlags();
     // Gives back the id taken from the kind's counter, for a record that could not be read.
-    virtual void ReleaseId() = 0;
+    void ReleaseId();
     virtual bool SetName(const QString& name);
     virtual bool IsModified() const { return m_modified; }
 
@@ -55,19 +58,17 @@ public:
     // Removes the record's section from the kind's older INI file of the current event folder.
     bool DeleteSection(const CDataLocation& location);
 
-    // The program-wide running number handed to the next record.
-    static int LastSerial();
-
 protected:
     // The section name prefix + id; the record is then modified.
     void FormatSection(const QString& prefix);
+    // Takes the record's id from its kind's counter in the record set.
+    void TakeId(CIdCounter CRecordCounters::*kind);
 
     // Reads the sections prefix0, prefix1, ... of an older per-record file up to the first one that
-    // holds no record, which gives its id back. make(index) constructs a record (by default T's
-    // default constructor); read(index) runs after each record read.
-    template <typename T, typename Make = T* (*)(int), typename Read = void (*)(int)>
-    static QList<T*> LoadSections(const CIniFile& file, const QString& prefix,
-                                  Make make = [](int) -> T* { return new T; }, Read read = [](int) {})
+    // holds no record, which gives its id back. make(index) constructs a record; read(index) runs
+    // after each record read.
+    template <typename T, typename Make, typename Read = void (*)(int)>
+    static QList<T*> LoadSections(const CIniFile& file, const QString& prefix, Make make, Read read = [](int) {})
     {
         QList<T*> records;
         for (int index = 0;; ++index) {
@@ -95,4 +96,6 @@ protected:
     int m_id = -1;
     int m_serial = 0;
     QString m_section;
+    CRecordCounters* m_counters;
+    CIdCounter CRecordCounters::*m_kind = nullptr;
 };

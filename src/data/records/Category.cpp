@@ -3,14 +3,15 @@
 #include "data/storage/IniFile.h"
 #include "data/storage/XmlText.h"
 
-CCategory::CCategory()
+CCategory::CCategory(CRecordCounters* counters)
+    : CBaseElement(counters)
 {
-    m_id = s_ids.Take();
+    TakeId(&CRecordCounters::categories);
 }
 
-QList<CCategory*> CCategory::LoadAllIni(const CIniFile& file)
+QList<CCategory*> CCategory::LoadAllIni(const CIniFile& file, CRecordCounters* counters)
 {
-    return LoadSections<CCategory>(file, kPrefix);
+    return LoadSections<CCategory>(file, kPrefix, [counters](int) { return new CCategory(counters); });
 }
 
 bool CCategory::LoadIni(const CIniFile& file, const QString& section)

@@ -6,5 +6,6 @@
 class CCircle : public CShape
 {
 public:
+    using CShape::CShape;
     int ShapeType() const override;
 };

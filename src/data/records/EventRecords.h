@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/records/RecordCounters.h"
+
 #include <QList>
 
 class CCategory;
@@ -32,4 +34,6 @@ public:
     QList<CCategory*> categories;
     QList<COffer*> offers;
     QList<CShape*> shapes;
+    // The running numbers of these records; emptying the lists leaves them as they are.
+    CRecordCounters counters;
 };

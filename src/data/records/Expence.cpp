@@ -20,21 +20,22 @@ quint16 ReadDatePart(const CIniFile& file, const QString& section, const QString
 
 }
 
-CExpence::CExpence()
-    : CExpence(s_ids.Take())
+CExpence::CExpence(CRecordCounters* counters)
+    : CExpence(counters, &CRecordCounters::expenses)
 {
 }
 
-CExpence::CExpence(int id)
+CExpence::CExpence(CRecordCounters* counters, CIdCounter CRecordCounters::*kind)
+    : CBaseElement(counters)
 {
-    m_id = id;
+    TakeId(kind);
 }
 
 CExpence::~CExpence() = default;
 
-QList<CExpence*> CExpence::LoadAllIni(const CIniFile& file)
+QList<CExpence*> CExpence::LoadAllIni(const CIniFile& file, CRecordCounters* counters)
 {
-    return LoadSections<CExpence>(file, kPrefix);
+    return LoadSections<CExpence>(file, kPrefix, [counters](int) { return new CExpence(counters); });
 }
 
 void CExpence::TakeIniComments(const QString& comments)

@@ -13,13 +13,12 @@
 class CExpence : public CPayment, public CBaseElement
 {
 public:
-    CExpence();
+    // The counter is set back before an event is loaded, so the first expense read gets 0.
+    explicit CExpence(CRecordCounters* counters = nullptr);
     ~CExpence() override;
 
-    // The counter is set back before an event is loaded, so the first expense read gets 0.
-    static void ResetIdCounter() { s_ids.Reset(); }
     // Every expense of an older Expences.ini; the caller owns them.
-    static QList<CExpence*> LoadAllIni(const CIniFile& file);
+    static QList<CExpence*> LoadAllIni(const CIniFile& file, CRecordCounters* counters);
 
     void MakeSection() override { FormatSection(kPrefix); }
     int FileCode() const override { return FC_EXPENCES; }
@@ -27,7 +26,6 @@ public:
     bool WriteXml(QByteArray& buffer) const override;
     // Clears the modified flags of the record, its payment part and every payment; isNew stays.
     void ClearFlags() override;
-    void ReleaseId() override { s_ids.Release(); }
     bool IsModified() const override;
 
     // With exactly one payment, that payment gets the same amount.
@@ -52,14 +50,14 @@ public:
 
 protected:
     // For kinds built on the expense that take their id from a counter of their own.
-    explicit CExpence(int id);
+    // An offer: the record of another kind, numbered by that kind's counter.
+    CExpence(CRecordCounters* counters, CIdCounter CRecordCounters::*kind);
     // Where the Comments of an older file go: an expense keeps them in its info, which the event
     // data file carries.
     virtual void TakeIniComments(const QString& comments);
 
 private:
     static inline const QString kPrefix = QStringLiteral("Expences");
-    static inline CIdCounter s_ids;
 
     QString m_payer;
     QString m_category;

@@ -7,10 +7,11 @@
 
 #include <algorithm>
 
-CGroup::CGroup(IRecordOwner* owner)
-    : m_owner(owner)
+CGroup::CGroup(IRecordOwner* owner, CRecordCounters* counters)
+    : CBaseElement(counters)
+    , m_owner(owner)
 {
-    m_id = s_ids.Take();
+    TakeId(&CRecordCounters::groups);
 }
 
 bool CGroup::LoadIni(const CIniFile& file, const QString& section)
@@ -23,9 +24,9 @@ bool CGroup::LoadIni(const CIniFile& file, const QString& section)
     return true;
 }
 
-QList<CGroup*> CGroup::LoadAllIni(const CIniFile& file, IRecordOwner* owner)
+QList<CGroup*> CGroup::LoadAllIni(const CIniFile& file, IRecordOwner* owner, CRecordCounters* counters)
 {
-    return LoadSections<CGroup>(file, kPrefix, [owner](int) { return new CGroup(owner); });
+    return LoadSections<CGroup>(file, kPrefix, [owner, counters](int) { return new CGroup(owner, counters); });
 }
 
 bool CGroup::WriteXml(QByteArray& buffer) const

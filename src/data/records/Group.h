@@ -10,18 +10,15 @@ class IRecordOwner;
 class CGroup : public CBaseElement
 {
 public:
-    explicit CGroup(IRecordOwner* owner);
+    explicit CGroup(IRecordOwner* owner, CRecordCounters* counters = nullptr);
 
     void MakeSection() override { FormatSection(kPrefix); }
     int FileCode() const override { return FC_GROUPS; }
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
-    void ReleaseId() override { s_ids.Release(); }
 
     // Every group of an older Groups.ini, read from Group0 on up to the first section without one.
-    static QList<CGroup*> LoadAllIni(const CIniFile& file, IRecordOwner* owner);
-    static void ResetIdCounter() { s_ids.Reset(); }
-    static int IdCounter() { return s_ids.Last(); }
+    static QList<CGroup*> LoadAllIni(const CIniFile& file, IRecordOwner* owner, CRecordCounters* counters);
 
     // Whether a guest of the owner belongs to this group (the names compared case-sensitively).
     bool IsUsed() const;
@@ -30,7 +27,6 @@ public:
 
 private:
     static inline const QString kPrefix = QStringLiteral("Group");
-    static inline CIdCounter s_ids;
 
     IRecordOwner* m_owner;
 };

@@ -7,20 +7,8 @@
 #include "data/settings/StringTable.h"
 #include "data/storage/XmlText.h"
 
-#include <climits>
 
 namespace {
-
-int g_uniqueIdCounter = 1000;
-
-// The counter stops at the largest id instead of wrapping into undefined behaviour; only a file
-// that already holds that id gets there.
-int NextUniqueId()
-{
-    if (g_uniqueIdCounter < INT_MAX)
-        ++g_uniqueIdCounter;
-    return g_uniqueIdCounter;
-}
 
 // The older files kept a line break inside a text as ten dots.
 QString WithLineBreaks(QString text)
@@ -30,10 +18,11 @@ QString WithLineBreaks(QString text)
 
 }
 
-CGuest::CGuest(CSettings* settings, IRecordOwner* owner)
-    : m_settings(settings)
+CGuest::CGuest(CSettings* settings, IRecordOwner* owner, CRecordCounters* counters)
+    : CBaseElement(counters)
+    , m_settings(settings)
     , m_owner(owner)
-    , m_uniqueId(NextUniqueId())
+    , m_uniqueId(counters ? counters->NextUniqueId() : 0)
     , m_textApproved(StringTable::Get(59404))
     , m_textNotComing(StringTable::Get(59707))
     , m_textUnknown(StringTable::Get(59557))
@@ -41,17 +30,7 @@ CGuest::CGuest(CSettings* settings, IRecordOwner* owner)
     , m_textNo(StringTable::Get(59445))
     , m_textNoName(StringTable::Get(59805))
 {
-    m_id = s_ids.Take();
-}
-
-void CGuest::SetUniqueIdCounter(int value)
-{
-    g_uniqueIdCounter = value;
-}
-
-int CGuest::UniqueIdCounter()
-{
-    return g_uniqueIdCounter;
+    TakeId(&CRecordCounters::guests);
 }
 
 bool CGuest::LoadIni(const CIniFile& file, const QString& section)
@@ -129,7 +108,7 @@ bool CGuest::LoadIni(const CIniFile& file, const QString& section)
 }
 
 QList<CGuest*> CGuest::LoadAllIni(const CIniFile& file, CSettings* settings, IRecordOwner* owner,
-                                  const std::function<void(int percent)>& progress)
+                                  CRecordCounters* counters, const std::function<void(int percent)>& progress)
 {
     const int count = qMax(1, file.GetInt(QStringLiteral("GuestsCount"), QStringLiteral("GuestsCount"), 1));
     int shown = -1;
@@ -139,7 +118,7 @@ QList<CGuest*> CGuest::LoadAllIni(const CIniFile& file, CSettings* settings, IRe
         shown = percent;
     };
     QList<CGuest*> guests = LoadSections<CGuest>(
-        file, kPrefix, [&](int) { return new CGuest(settings, owner); },
+        file, kPrefix, [&](int) { return new CGuest(settings, owner, counters); },
         [&](int index) { report(int(5 + 70 * (qint64(index) + 1) / count)); });
     report(75);
     return guests;
@@ -302,8 +281,8 @@ bool CGuest::SetArrived(bool arrived)
 
 bool CGuest::SetUniqueId(int uniqueId)
 {
-    if (uniqueId > g_uniqueIdCounter)
-        g_uniqueIdCounter = uniqueId;
+    if (m_counters)
+        m_counters->RaiseUniqueId(uniqueId);
     if (m_uniqueId == uniqueId)
         return false;
     m_uniqueId = uniqueId;

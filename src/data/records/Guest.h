@@ -20,27 +20,19 @@ class CGuest : public CBaseElement
 public:
     // Either pointer may be null: without settings the gift value is 0 in shekels, without an owner
     // restrictions stay one-sided and table changes notify nobody.
-    CGuest(CSettings* settings, IRecordOwner* owner);
+    CGuest(CSettings* settings, IRecordOwner* owner, CRecordCounters* counters = nullptr);
 
     void MakeSection() override { FormatSection(kPrefix); }
     int FileCode() const override { return FC_GUESTS; }
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
-    void ReleaseId() override { s_ids.Release(); }
     // Renaming keeps the restriction lists of the guests this one names in step.
     bool SetName(const QString& name) override;
 
     // Every guest of an older Guests.ini, read from Guest0 on up to the first section without a guest;
     // progress hears percentages from 5 to 75.
     static QList<CGuest*> LoadAllIni(const CIniFile& file, CSettings* settings, IRecordOwner* owner,
-                                     const std::function<void(int percent)>& progress = {});
-
-    // The guest id counter: the next guest constructed takes the counter plus one.
-    static void ResetIdCounter() { s_ids.Reset(); }
-    static int IdCounter() { return s_ids.Last(); }
-    // The program-wide unique-id counter, kept in the event settings between runs.
-    static void SetUniqueIdCounter(int value);
-    static int UniqueIdCounter();
+                                     CRecordCounters* counters, const std::function<void(int percent)>& progress = {});
 
     // "name familyName", or the one of them that is set.
     QString GetFullName() const;
@@ -118,7 +110,6 @@ public:
 
 private:
     static inline const QString kPrefix = QStringLiteral("Guest");
-    static inline CIdCounter s_ids;
 
     // Stores a first or family name and carries the change of the full name to the named guests.
     bool Rename(QString& field, const QString& value);

@@ -17,15 +17,16 @@ QString ReadText(const CIniFile& file, const QString& section, const char* key, 
 
 }
 
-CMeeting::CMeeting()
-    : m_date(ShortDate::Today())
+CMeeting::CMeeting(CRecordCounters* counters)
+    : CBaseElement(counters)
+    , m_date(ShortDate::Today())
 {
-    m_id = s_ids.Take();
+    TakeId(&CRecordCounters::meetings);
 }
 
-QList<CMeeting*> CMeeting::LoadAllIni(const CIniFile& file)
+QList<CMeeting*> CMeeting::LoadAllIni(const CIniFile& file, CRecordCounters* counters)
 {
-    return LoadSections<CMeeting>(file, kPrefix);
+    return LoadSections<CMeeting>(file, kPrefix, [counters](int) { return new CMeeting(counters); });
 }
 
 bool CMeeting::IsEarlier(const CMeeting& a, const CMeeting& b)

@@ -16,12 +16,11 @@ public:
     static constexpr unsigned kPenColor = 0xFF0000;
 
     // A new meeting is dated today.
-    CMeeting();
-
     // The counter is set back before an event is loaded, so the first meeting read gets 0.
-    static void ResetIdCounter() { s_ids.Reset(); }
+    explicit CMeeting(CRecordCounters* counters = nullptr);
+
     // Every meeting of an older Meetings.ini; the caller owns them.
-    static QList<CMeeting*> LoadAllIni(const CIniFile& file);
+    static QList<CMeeting*> LoadAllIni(const CIniFile& file, CRecordCounters* counters);
     // True when a's date is before b's (year, then month, then day).
     static bool IsEarlier(const CMeeting& a, const CMeeting& b);
     // Orders meetings by date; meetings of the same day keep their order in either direction.
@@ -42,7 +41,6 @@ public:
     bool WriteXml(QByteArray& buffer) const override;
     // Also gives the notes "\r\n" line breaks where the data file's reader left a bare "\n".
     void ClearFlags() override;
-    void ReleaseId() override { s_ids.Release(); }
 
     bool SetContactPhone(const QString& phone);
     const QString& GetContactPhone() const { return m_contactPhone; }
@@ -57,7 +55,6 @@ public:
 
 private:
     static inline const QString kPrefix = QStringLiteral("Meeting");
-    static inline CIdCounter s_ids;
 
     QString m_contactPhone;
     QString m_contactJob;

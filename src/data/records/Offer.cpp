@@ -16,14 +16,14 @@ QString PlanKey(int plan)
 
 }
 
-COffer::COffer()
-    : CExpence(s_ids.Take())
+COffer::COffer(CRecordCounters* counters)
+    : CExpence(counters, &CRecordCounters::offers)
 {
 }
 
-QList<COffer*> COffer::LoadAllIni(const CIniFile& file)
+QList<COffer*> COffer::LoadAllIni(const CIniFile& file, CRecordCounters* counters)
 {
-    return LoadSections<COffer>(file, kPrefix);
+    return LoadSections<COffer>(file, kPrefix, [counters](int) { return new COffer(counters); });
 }
 
 void COffer::TakeIniComments(const QString& comments)

@@ -10,10 +10,9 @@ public:
     static constexpr int kPlanCount = 3;
 
     // Offers keep counting across loads: their counter is never set back.
-    COffer();
-    static void ResetIdCounter() = delete;
+    explicit COffer(CRecordCounters* counters = nullptr);
     // Every offer of an older Offers.ini; the caller owns them.
-    static QList<COffer*> LoadAllIni(const CIniFile& file);
+    static QList<COffer*> LoadAllIni(const CIniFile& file, CRecordCounters* counters);
     // Brings the sections of the first versions, which kept plan 0 as IsInOffer, to the later
     // IsInPlan0 key. Done when the event is saved: reading an event writes nothing.
     static bool ReplaceOlderPlanKeys(const QString& path, const QList<COffer*>& offers);
@@ -22,7 +21,6 @@ public:
     int FileCode() const override { return FC_OFFERS; }
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
-    void ReleaseId() override { s_ids.Release(); }
 
     // The shekel price; per guest, times the offer's own guest count, or times the given one when
     // the offer has none.
@@ -42,7 +40,6 @@ protected:
 
 private:
     static inline const QString kPrefix = QStringLiteral("Offer");
-    static inline CIdCounter s_ids;
 
     bool m_inPlan[kPlanCount] = {false, false, false};
     bool m_isPerGuest = false;

@@ -35,20 +35,21 @@ QList<int> ShapeSections(const CIniFile& file)
 
 }
 
-CShape::CShape()
+CShape::CShape(CRecordCounters* counters)
+    : CBaseElement(counters)
 {
-    m_id = s_ids.Take();
+    TakeId(&CRecordCounters::shapes);
 }
 
-CShape* CShape::Create(int kind)
+CShape* CShape::Create(int kind, CRecordCounters* counters)
 {
     switch (kind) {
     case KindRectangle:
-        return new CSquare;
+        return new CSquare(counters);
     case KindCircle:
-        return new CCircle;
+        return new CCircle(counters);
     case KindSpeaker:
-        return new CSpeaker;
+        return new CSpeaker(counters);
     default:
         return nullptr;
     }
@@ -63,12 +64,12 @@ QString CShape::SketchFilePath(const QString& iniPath)
     return QFileInfo(ganPath).isFile() ? ganPath : iniPath;
 }
 
-QList<CShape*> CShape::LoadAllIni(const CIniFile& file)
+QList<CShape*> CShape::LoadAllIni(const CIniFile& file, CRecordCounters* counters)
 {
     QList<CShape*> shapes;
     for (int number : ShapeSections(file)) {
         const QString section = kPrefix + QString::number(number);
-        std::unique_ptr<CShape> shape(Create(file.GetInt(section, QStringLiteral("ShapeType"), 0)));
+        std::unique_ptr<CShape> shape(Create(file.GetInt(section, QStringLiteral("ShapeType"), 0), counters));
         if (!shape)
             continue;
         if (!shape->LoadIni(file, section)) {

@@ -19,13 +19,13 @@ public:
     // A COLORREF, 0x00BBGGRR.
     static constexpr int kDefaultColor = 0xE1E1E1;
 
-    CShape();
+    explicit CShape(CRecordCounters* counters = nullptr);
 
     // A new decorative shape of the kind, or null for any other kind.
-    static CShape* Create(int kind);
+    static CShape* Create(int kind, CRecordCounters* counters = nullptr);
     // Every decorative shape of an older GanArrangement.ini, in the order of the section numbers;
     // sections of an unknown kind or without content are skipped.
-    static QList<CShape*> LoadAllIni(const CIniFile& file);
+    static QList<CShape*> LoadAllIni(const CIniFile& file, CRecordCounters* counters);
     // The file an older sketch is read from: the ".ini" name, or the ".gan" name of the oldest
     // versions when only that exists. It is read where it is: reading an event moves no file.
     static QString SketchFilePath(const QString& iniPath);
@@ -34,8 +34,6 @@ public:
     // The place and size a section of an older sketch or tables file keeps under the TableLoc and
     // TableSize keys.
     static Area ReadIniArea(const CIniFile& file, const QString& section);
-    static void ResetIdCounter() { s_ids.Reset(); }
-    static int IdCounter() { return s_ids.Last(); }
 
     virtual int ShapeType() const = 0;
     virtual bool IsTable() const { return false; }
@@ -47,7 +45,6 @@ public:
     // Reads the text, place, size, colour and class; false for a section without any of them.
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
-    void ReleaseId() override { s_ids.Release(); }
 
     virtual bool SetColor(int color) { return SetField(m_color, color); }
     int GetColor() const { return m_color; }
@@ -59,7 +56,6 @@ public:
 private:
     static inline const QString kPrefix = QStringLiteral("Shapes");
     // One counter for every kind of shape.
-    static inline CIdCounter s_ids;
 
     int m_color = kDefaultColor;
     QString m_shapeClass;

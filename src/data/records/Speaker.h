@@ -6,5 +6,6 @@
 class CSpeaker : public CShape
 {
 public:
+    using CShape::CShape;
     int ShapeType() const override;
 };

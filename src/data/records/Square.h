@@ -6,5 +6,6 @@
 class CSquare : public CShape
 {
 public:
+    using CShape::CShape;
     int ShapeType() const override;
 };

@@ -8,10 +8,11 @@
 
 #include <algorithm>
 
-CTable::CTable(IRecordOwner* owner)
-    : m_owner(owner)
+CTable::CTable(IRecordOwner* owner, CRecordCounters* counters)
+    : CBaseElement(counters)
+    , m_owner(owner)
 {
-    m_id = s_ids.Take();
+    TakeId(&CRecordCounters::tables);
 }
 
 bool CTable::LoadIni(const CIniFile& file, const QString& section)
@@ -37,11 +38,11 @@ bool CTable::LoadIni(const CIniFile& file, const QString& section)
     return true;
 }
 
-QList<CTable*> CTable::LoadAllIni(const CIniFile& file, IRecordOwner* owner)
+QList<CTable*> CTable::LoadAllIni(const CIniFile& file, IRecordOwner* owner, CRecordCounters* counters)
 {
     // The file holds no numbers: a table's number is its place in the list.
-    return LoadSections<CTable>(file, kPrefix, [owner](int index) {
-        auto* table = new CTable(owner);
+    return LoadSections<CTable>(file, kPrefix, [owner, counters](int index) {
+        auto* table = new CTable(owner, counters);
         table->m_id = index;
         return table;
     });

@@ -28,7 +28,7 @@ public:
     // What CountPeople sums over the guests of the table.
     enum CountMode { CountInvited = 0, CountComing = 1, CountArrived = 2 };
 
-    explicit CTable(IRecordOwner* owner);
+    explicit CTable(IRecordOwner* owner, CRecordCounters* counters = nullptr);
 
     void MakeSection() override { FormatSection(kPrefix); }
     int FileCode() const override { return FC_TABLES; }
@@ -36,13 +36,10 @@ public:
     bool WriteXml(QByteArray& buffer) const override;
     // A table stays new until the owner has placed it.
     void ClearFlags() override;
-    void ReleaseId() override { s_ids.Release(); }
 
     // Every table of an older Tables.ini, read from Table0 on up to the first section without one
     // and numbered by its place in the list.
-    static QList<CTable*> LoadAllIni(const CIniFile& file, IRecordOwner* owner);
-    static void ResetIdCounter() { s_ids.Reset(); }
-    static int IdCounter() { return s_ids.Last(); }
+    static QList<CTable*> LoadAllIni(const CIniFile& file, IRecordOwner* owner, CRecordCounters* counters);
 
     // The people at the table by mode; -1 without an owner, 0 for a table the owner does not list.
     qint64 CountPeople(int mode) const;
@@ -70,7 +67,6 @@ public:
 
 private:
     static inline const QString kPrefix = QStringLiteral("Table");
-    static inline CIdCounter s_ids;
 
     // The table's number in the owner's list, or -1.
     int Number() const;

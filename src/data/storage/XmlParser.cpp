@@ -750,14 +750,14 @@ void CXmlParser::StartRecord(Element element, xercesc::AttributeList& attributes
 {
     switch (element) {
     case Element::Guest:
-        m_guest = new CGuest(m_settings, m_owner);
+        m_guest = new CGuest(m_settings, m_owner, &m_records.counters);
         if (m_sink)
             m_sink->TakeNewGuest(m_guest);
         else
             m_records.guests.append(m_guest);
         break;
     case Element::Expence:
-        m_expense = new CExpence;
+        m_expense = new CExpence(&m_records.counters);
         m_payment = nullptr;
         m_records.expenses.append(m_expense);
         break;
@@ -765,27 +765,27 @@ void CXmlParser::StartRecord(Element element, xercesc::AttributeList& attributes
         m_payment = m_expense ? &m_expense->AddPayment() : nullptr;
         break;
     case Element::Table:
-        m_table = new CTable(m_owner);
+        m_table = new CTable(m_owner, &m_records.counters);
         m_table->SetId(int(m_records.tables.size()));
         m_records.tables.append(m_table);
         break;
     case Element::Group:
-        m_group = new CGroup(m_owner);
+        m_group = new CGroup(m_owner, &m_records.counters);
         if (m_sink)
             m_sink->TakeNewGroup(m_group);
         else
             m_records.groups.append(m_group);
         break;
     case Element::Meeting:
-        m_meeting = new CMeeting;
+        m_meeting = new CMeeting(&m_records.counters);
         m_records.meetings.append(m_meeting);
         break;
     case Element::Category:
-        m_category = new CCategory;
+        m_category = new CCategory(&m_records.counters);
         m_records.categories.append(m_category);
         break;
     case Element::Offer:
-        m_offer = new COffer;
+        m_offer = new COffer(&m_records.counters);
         m_records.offers.append(m_offer);
         break;
     case Element::Shape:
@@ -1226,7 +1226,7 @@ void CXmlParser::FinishShape()
     const PendingShape pending = std::exchange(m_shape, PendingShape());
     if (!pending.open)
         return;
-    CShape* shape = CShape::Create(pending.kind);
+    CShape* shape = CShape::Create(pending.kind, &m_records.counters);
     if (!shape)
         return;
     shape->SetName(pending.name);

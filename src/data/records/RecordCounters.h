@@ -1,0 +1,37 @@
+#pragma once
+
+#include "data/records/IdCounter.h"
+
+// The running numbers of one event's records: the id counter of each kind, the serial every record
+// takes, and the guests' unique ids. They belong to the event's record set, so two events loaded
+// side by side (an import source, a restore preview) number their records apart.
+class CRecordCounters
+{
+public:
+    CIdCounter guests;
+    CIdCounter tables;
+    CIdCounter meetings;
+    CIdCounter groups;
+    CIdCounter expenses;
+    CIdCounter shapes;
+    CIdCounter categories;
+    CIdCounter offers;
+
+    int NextSerial() { return ++m_serial; }
+
+    // The next guest unique id; it stops at the largest value instead of wrapping around, which
+    // only a file that already holds that id reaches.
+    int NextUniqueId();
+    // A unique id read from a file: later guests get larger ones.
+    void RaiseUniqueId(int id);
+    void SetUniqueIdCounter(int value) { m_uniqueId = value; }
+    int UniqueIdCounter() const { return m_uniqueId; }
+
+    // Before an event is read: the kinds numbered per load start again (categories and offers
+    // keep counting).
+    void ResetForLoad();
+
+private:
+    int m_serial = 0;
+    int m_uniqueId = 1000;
+};
