@@ -7,6 +7,7 @@
 #include "data/storage/DataLocation.h"
 #include "data/storage/EventFile.h"
 #include "data/records/EventRecords.h"
+#include "data/records/ShapeFactory.h"
 #include "data/records/Expence.h"
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
@@ -125,7 +126,7 @@ void AddOtherRecords(CEventRecords& records)
     auto* meeting = new CMeeting;
     meeting->SetName(QStringLiteral("Caterer"));
     records.meetings.append(meeting);
-    CShape* floor = CShape::Create(CShape::KindCircle);
+    CShape* floor = CShapeFactory::Create(CShape::KindCircle);
     floor->SetName(QStringLiteral("Dance floor"));
     records.shapes.append(floor);
 }

@@ -13,6 +13,7 @@
 #include "data/records/Meeting.h"
 #include "data/records/Offer.h"
 #include "data/records/Shape.h"
+#include "data/records/ShapeFactory.h"
 #include "data/records/Table.h"
 #include "data/storage/IniFile.h"
 
@@ -85,14 +86,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         LoadChecked(ini[i], g_folder->filePath(QLatin1String(kFiles[i])), i < files.size() ? files[i] : QByteArray());
 
     CEventRecords records;
-    records.groups = CGroup::LoadAllIni(ini[0], nullptr);
-    records.guests = CGuest::LoadAllIni(ini[1], nullptr, nullptr);
-    records.expenses = CExpence::LoadAllIni(ini[2]);
-    records.tables = CTable::LoadAllIni(ini[3], nullptr);
-    records.meetings = CMeeting::LoadAllIni(ini[4]);
-    records.categories = CCategory::LoadAllIni(ini[5]);
-    records.offers = COffer::LoadAllIni(ini[6]);
-    records.shapes = CShape::LoadAllIni(ini[7]);
+    CRecordCounters* counters = &records.counters;
+    records.groups = CGroup::LoadAllIni(ini[0], nullptr, counters);
+    records.guests = CGuest::LoadAllIni(ini[1], nullptr, nullptr, counters);
+    records.expenses = CExpence::LoadAllIni(ini[2], counters);
+    records.tables = CTable::LoadAllIni(ini[3], nullptr, counters);
+    records.meetings = CMeeting::LoadAllIni(ini[4], counters);
+    records.categories = CCategory::LoadAllIni(ini[5], counters);
+    records.offers = COffer::LoadAllIni(ini[6], counters);
+    records.shapes = CShapeFactory::LoadAllIni(ini[7], counters);
     CheckRoundTrip(records);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "data/records/EventRecords.h"
 #include "data/storage/IniFile.h"
 #include "data/records/Shape.h"
+#include "data/records/ShapeFactory.h"
 #include "data/records/Speaker.h"
 #include "data/records/Square.h"
 #include "data/storage/XmlParser.h"
@@ -66,7 +67,7 @@ TEST_F(ShapeFile, OlderSketchFileReadsEveryDecorativeShape)
 {
     const QString path = dir.filePath(QStringLiteral("GanArrangement.ini"));
     ASSERT_TRUE(TestFiles::Write(path, SketchIni(kSketch)));
-    shapes = CShape::LoadAllIni(CIniFile(path), &counters);
+    shapes = CShapeFactory::LoadAllIni(CIniFile(path), &counters);
     ASSERT_EQ(shapes.size(), 3);
 
     const CShape& stage = *shapes[0];
@@ -102,7 +103,7 @@ TEST_F(ShapeFile, SketchFileWithTheOlderExtensionIsReadWhereItIs)
     EXPECT_EQ(CShape::SketchFilePath(ini), ini);
     ASSERT_TRUE(TestFiles::Write(gan, SketchIni(kSketch)));
     ASSERT_EQ(CShape::SketchFilePath(ini), gan);
-    shapes = CShape::LoadAllIni(CIniFile(CShape::SketchFilePath(ini)), &counters);
+    shapes = CShapeFactory::LoadAllIni(CIniFile(CShape::SketchFilePath(ini)), &counters);
     EXPECT_EQ(shapes.size(), 3);
     EXPECT_EQ(TestFiles::Read(gan), SketchIni(kSketch));
     EXPECT_FALSE(QFileInfo::exists(ini));
@@ -110,7 +111,7 @@ TEST_F(ShapeFile, SketchFileWithTheOlderExtensionIsReadWhereItIs)
 
 TEST_F(ShapeFile, NoSketchFileGivesNoShapes)
 {
-    shapes = CShape::LoadAllIni(CIniFile(dir.filePath(QStringLiteral("GanArrangement.ini"))), &counters);
+    shapes = CShapeFactory::LoadAllIni(CIniFile(dir.filePath(QStringLiteral("GanArrangement.ini"))), &counters);
     EXPECT_TRUE(shapes.isEmpty());
 }
 
@@ -139,15 +140,15 @@ TEST(Shape, EveryKindSurvivesTheDataFile)
 {
     CEventRecords written;
     for (int kind : {CShape::KindRectangle, CShape::KindCircle, CShape::KindSpeaker}) {
-        CShape* shape = CShape::Create(kind);
+        CShape* shape = CShapeFactory::Create(kind);
         shape->SetName(QStringLiteral("shape %1\r\nsecond line").arg(kind));
         shape->SetColor(kind * 1000);
         shape->SetShapeClass(QStringLiteral("class %1").arg(kind));
         shape->SetArea(CShape::Area{kind, kind * 2, kind + 100, kind * 2 + 50});
         written.shapes.append(shape);
     }
-    EXPECT_EQ(CShape::Create(CShape::KindTable), nullptr);
-    EXPECT_EQ(CShape::Create(0), nullptr);
+    EXPECT_EQ(CShapeFactory::Create(CShape::KindTable), nullptr);
+    EXPECT_EQ(CShapeFactory::Create(0), nullptr);
 
     CEventRecords read;
     CXmlParser parser(read, nullptr, nullptr);

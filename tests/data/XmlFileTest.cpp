@@ -9,6 +9,7 @@
 #include "data/records/Meeting.h"
 #include "data/records/Offer.h"
 #include "data/records/RecordOwner.h"
+#include "data/records/ShapeFactory.h"
 #include "data/records/Table.h"
 #include "data/storage/XmlImportSink.h"
 #include "data/storage/XmlParser.h"
@@ -179,7 +180,7 @@ protected:
         offer->SetPerGuest(true);
 
         records.shapes.append(new TableShape);
-        CShape* floor = CShape::Create(CShape::KindCircle);
+        CShape* floor = CShapeFactory::Create(CShape::KindCircle);
         records.shapes.append(floor);
         floor->SetName(QStringLiteral("Dance floor"));
         floor->SetColor(255);

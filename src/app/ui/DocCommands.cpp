@@ -2,7 +2,6 @@
 
 #include "app/ui/AppDefinesDlg.h"
 #include "controls/CommandIds.h"
-#include "app/ui/MainFrame.h"
 #include "data/records/Guest.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/Platform.h"
@@ -19,11 +18,13 @@ const QString kNoCalculatorCaption = QStringLiteral("איתור מחשבון");
 
 }
 
-CDocCommands::CDocCommands(CNewZelDoc& document, IUserMessages& messages, IPlatform& platform, CMainFrame& frame)
+CDocCommands::CDocCommands(CNewZelDoc& document, IUserMessages& messages, IPlatform& platform, QWidget& frame,
+                           std::function<void()> rearmBackupTimer)
     : m_document(document)
     , m_messages(messages)
     , m_platform(platform)
     , m_frame(frame)
+    , m_rearmBackupTimer(std::move(rearmBackupTimer))
 {
 }
 
@@ -103,7 +104,6 @@ void CDocCommands::StartCalculator()
 void CDocCommands::EditApplicationSettings()
 {
     CAppDefinesDlg dialog(m_document, &m_messages, &m_frame);
-    QObject::connect(&dialog, &CAppDefinesDlg::ReArmBackupTimer, &m_frame, &CMainFrame::ArmBackupTimer,
-                     Qt::QueuedConnection);
+    QObject::connect(&dialog, &CAppDefinesDlg::ReArmBackupTimer, &m_frame, m_rearmBackupTimer, Qt::QueuedConnection);
     dialog.exec();
 }

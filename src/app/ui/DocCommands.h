@@ -2,8 +2,10 @@
 
 #include <QString>
 
-class CMainFrame;
+#include <functional>
+
 class CNewZelDoc;
+class QWidget;
 class IPlatform;
 class IUserMessages;
 
@@ -12,7 +14,9 @@ class IUserMessages;
 class CDocCommands
 {
 public:
-    CDocCommands(CNewZelDoc& document, IUserMessages& messages, IPlatform& platform, CMainFrame& frame);
+    // rearmBackupTimer runs after the settings dialog changed the backup interval.
+    CDocCommands(CNewZelDoc& document, IUserMessages& messages, IPlatform& platform, QWidget& frame,
+                 std::function<void()> rearmBackupTimer);
 
     bool Handles(int command) const;
     void OnCommand(int command);
@@ -29,5 +33,6 @@ private:
     CNewZelDoc& m_document;
     IUserMessages& m_messages;
     IPlatform& m_platform;
-    CMainFrame& m_frame;
+    QWidget& m_frame;
+    std::function<void()> m_rearmBackupTimer;
 };

@@ -56,7 +56,7 @@ CMainFrame::CMainFrame(CNewZelDoc& document, CNewZelApp& app, IUserMessages& mes
     setWindowModified(document.IsModified());
     connect(&document, &CNewZelDoc::ModifiedChanged, this, &QWidget::setWindowModified);
     m_app.SetMainFrame(this);
-    m_docCommands = std::make_unique<CDocCommands>(document, messages, platform, *this);
+    m_docCommands = std::make_unique<CDocCommands>(document, messages, platform, *this, [this] { ArmBackupTimer(); });
     m_bars = new CCommandBars(
         *this, [this](int command) { RouteCommand(command); }, [this]() { UpdateCommandStates(); });
     m_bars->ShowToolTips(document.AppSettings().GetShowTips());

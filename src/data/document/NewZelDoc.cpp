@@ -15,6 +15,7 @@
 #include "data/records/Offer.h"
 #include "data/document/ProgressReporter.h"
 #include "data/records/Shape.h"
+#include "data/records/ShapeFactory.h"
 #include "data/settings/StringTable.h"
 #include "data/records/Table.h"
 #include "data/records/Task.h"
@@ -226,7 +227,7 @@ void CNewZelDoc::LoadOlderIniFiles()
     m_records.meetings.append(read(FilePath(FC_MEETINGS), with(&CMeeting::LoadAllIni)));
     m_records.categories.append(read(FilePath(FC_CATEGORY), with(&CCategory::LoadAllIni)));
     m_records.offers.append(read(FilePath(FC_OFFERS), with(&COffer::LoadAllIni)));
-    m_records.shapes.append(read(CShape::SketchFilePath(FilePath(FC_GAN_ARRANGEMENT)), with(&CShape::LoadAllIni)));
+    m_records.shapes.append(read(CShape::SketchFilePath(FilePath(FC_GAN_ARRANGEMENT)), with(&CShapeFactory::LoadAllIni)));
     if (!m_unreadableOlderFile.isEmpty()) {
         qCWarning(lcDocument) << "LoadOlderIniFiles: cannot read" << m_unreadableOlderFile;
         Ask(kConversionStoppedText, kConversionStoppedCaption, MSG_OK, {QDir::toNativeSeparators(m_unreadableOlderFile)});

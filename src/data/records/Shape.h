@@ -19,21 +19,14 @@ public:
     // A COLORREF, 0x00BBGGRR.
     static constexpr int kDefaultColor = 0xE1E1E1;
 
+    // The prefix of the sections of an older sketch file.
+    static inline const QString kPrefix = QStringLiteral("Shapes");
+
     explicit CShape(CRecordCounters* counters = nullptr);
 
-    // A new decorative shape of the kind, or null for any other kind.
-    static CShape* Create(int kind, CRecordCounters* counters = nullptr);
-    // Every decorative shape of an older GanArrangement.ini, in the order of the section numbers;
-    // sections of an unknown kind or without content are skipped.
-    static QList<CShape*> LoadAllIni(const CIniFile& file, CRecordCounters* counters);
     // The file an older sketch is read from: the ".ini" name, or the ".gan" name of the oldest
     // versions when only that exists. It is read where it is: reading an event moves no file.
     static QString SketchFilePath(const QString& iniPath);
-    // The right or bottom edge of a rectangle stored as a start and a size, kept within int.
-    static int FarEdge(int start, int size);
-    // The place and size a section of an older sketch or tables file keeps under the TableLoc and
-    // TableSize keys.
-    static Area ReadIniArea(const CIniFile& file, const QString& section);
 
     virtual int ShapeType() const = 0;
     virtual bool IsTable() const { return false; }
@@ -54,8 +47,6 @@ public:
     const Area& GetArea() const { return m_area; }
 
 private:
-    static inline const QString kPrefix = QStringLiteral("Shapes");
-    // One counter for every kind of shape.
 
     int m_color = kDefaultColor;
     QString m_shapeClass;

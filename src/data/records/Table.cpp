@@ -3,10 +3,25 @@
 #include "data/records/Guest.h"
 #include "data/storage/IniFile.h"
 #include "data/records/RecordOwner.h"
-#include "data/records/Shape.h"
 #include "data/storage/XmlText.h"
 
 #include <algorithm>
+#include <climits>
+
+int CTable::FarEdge(int start, int size)
+{
+    return int(qBound(qint64(INT_MIN), qint64(start) + size, qint64(INT_MAX)));
+}
+
+CTable::Area CTable::ReadIniArea(const CIniFile& file, const QString& section)
+{
+    Area area;
+    area.left = file.GetInt(section, QStringLiteral("TableLocX"), 0);
+    area.top = file.GetInt(section, QStringLiteral("TableLocY"), 0);
+    area.right = FarEdge(area.left, file.GetInt(section, QStringLiteral("TableSizeX"), 0));
+    area.bottom = FarEdge(area.top, file.GetInt(section, QStringLiteral("TableSizeY"), 0));
+    return area;
+}
 
 CTable::CTable(IRecordOwner* owner, CRecordCounters* counters)
     : CBaseElement(counters)
@@ -27,7 +42,7 @@ bool CTable::LoadIni(const CIniFile& file, const QString& section)
     m_isNew = false;
     m_seats = file.GetInt(section, QStringLiteral("Places"), 10);
     m_hallNumber = file.GetInt(section, QStringLiteral("InHall"), 0);
-    m_area = CShape::ReadIniArea(file, section);
+    m_area = ReadIniArea(file, section);
     m_color = file.GetInt(section, QStringLiteral("Sc"), 0xE1E1E1);
     m_drawStyle = file.GetInt(section, QStringLiteral("TableDrawColor"), 0);
     const QString shapeClass =

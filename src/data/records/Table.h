@@ -40,6 +40,11 @@ public:
     // Every table of an older Tables.ini, read from Table0 on up to the first section without one
     // and numbered by its place in the list.
     static QList<CTable*> LoadAllIni(const CIniFile& file, IRecordOwner* owner, CRecordCounters* counters);
+    // The right or bottom edge of a rectangle stored as a start and a size, kept within int.
+    static int FarEdge(int start, int size);
+    // The place and size a section of an older tables or sketch file keeps under the TableLoc and
+    // TableSize keys.
+    static Area ReadIniArea(const CIniFile& file, const QString& section);
 
     // The people at the table by mode; -1 without an owner, 0 for a table the owner does not list.
     qint64 CountPeople(int mode) const;

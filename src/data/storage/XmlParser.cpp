@@ -8,6 +8,7 @@
 #include "data/records/Guest.h"
 #include "data/records/Meeting.h"
 #include "data/records/Offer.h"
+#include "data/records/ShapeFactory.h"
 #include "data/records/Table.h"
 #include "data/storage/XmlImportSink.h"
 
@@ -1096,11 +1097,11 @@ void CXmlParser::ApplyTableField(Element field, QStringView text)
         table.SetArea(area);
         break;
     case Element::TWidth:
-        area.right = CShape::FarEdge(area.left, LeadingInt(text));
+        area.right = CTable::FarEdge(area.left, LeadingInt(text));
         table.SetArea(area);
         break;
     case Element::THeight:
-        area.bottom = CShape::FarEdge(area.top, LeadingInt(text));
+        area.bottom = CTable::FarEdge(area.top, LeadingInt(text));
         table.SetArea(area);
         break;
     case Element::TColor:
@@ -1211,10 +1212,10 @@ void CXmlParser::ApplyShapeField(Element field, QStringView text)
         shape.area.top = LeadingInt(text);
         break;
     case Element::SSizeX:
-        shape.area.right = CShape::FarEdge(shape.area.left, LeadingInt(text));
+        shape.area.right = CTable::FarEdge(shape.area.left, LeadingInt(text));
         break;
     case Element::SSizeY:
-        shape.area.bottom = CShape::FarEdge(shape.area.top, LeadingInt(text));
+        shape.area.bottom = CTable::FarEdge(shape.area.top, LeadingInt(text));
         break;
     default:
         break;
@@ -1226,7 +1227,7 @@ void CXmlParser::FinishShape()
     const PendingShape pending = std::exchange(m_shape, PendingShape());
     if (!pending.open)
         return;
-    CShape* shape = CShape::Create(pending.kind, &m_records.counters);
+    CShape* shape = CShapeFactory::Create(pending.kind, &m_records.counters);
     if (!shape)
         return;
     shape->SetName(pending.name);

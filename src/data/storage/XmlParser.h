@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/records/Shape.h"
+#include "data/storage/ErrorReporter.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -29,7 +30,7 @@ class IXmlImportSink;
 // without regard to case; a field's text is gathered over all the chunks the parser delivers and
 // stored, trimmed, at the field's end tag. A damaged spot is reported and read past: the records
 // before and after it stay in the lists. A file that declares entities is refused.
-class CXmlParser : public xercesc::HandlerBase
+class CXmlParser : public xercesc::HandlerBase, public CErrorReporter::IReader
 {
 public:
     // The result of a read that met a fatal error.
@@ -49,8 +50,8 @@ public:
 
     // The error reporter's side: a fatal error marks the read as failed; reading goes on past it
     // until too many errors or too much time end the read.
-    void ReportFatalError(const QString& where);
-    void ResetErrors();
+    void ReportFatalError(const QString& where) override;
+    void ResetErrors() override;
 
     void startElement(const XMLCh* const name, xercesc::AttributeList& attributes) override;
     void endElement(const XMLCh* const name) override;
