@@ -8,7 +8,6 @@
 
 #include <QDate>
 #include <QDir>
-#include <QStandardPaths>
 #include <QUuid>
 
 #include <libical/ical.h>
@@ -105,10 +104,10 @@ bool CMeetingCalendar::Save(const QString& path) const
     return AtomicFile::Write(path, Text());
 }
 
-bool CMeetingCalendar::SendToDesktop(const CMeeting& meeting, IPlatform& platform, IUserMessages* messages)
+bool CMeetingCalendar::SendToDesktop(const CMeeting& meeting, const QString& folder, IPlatform& platform,
+                                     IUserMessages* messages)
 {
     CMeetingCalendar calendar;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     const QString path = QDir(folder).filePath(QStringLiteral("ravivaz-meeting-%1.ics").arg(meeting.GetSerial()));
     const bool sent = calendar.Add(meeting) && calendar.Save(path) && platform.OpenFile(path);
     if (messages) {

@@ -28,9 +28,10 @@ public:
     // Writes the file whole or not at all.
     bool Save(const QString& path) const;
 
-    // Writes a file of the one meeting beside the program's other temporary files and opens it with
-    // the desktop's calendar; tells the user how it went. True when the calendar got the file.
-    static bool SendToDesktop(const CMeeting& meeting, IPlatform& platform, IUserMessages* messages);
+    // Writes a file of the one meeting into the folder and opens it with the desktop's calendar;
+    // tells the user how it went. True when the calendar got the file.
+    static bool SendToDesktop(const CMeeting& meeting, const QString& folder, IPlatform& platform,
+                              IUserMessages* messages);
 
 private:
     struct icalcomponent_impl* m_calendar;

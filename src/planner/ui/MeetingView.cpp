@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -334,7 +335,8 @@ void CMeetingView::OpenTaskTree()
 void CMeetingView::CopyToCalendar()
 {
     if (const CMeeting* meeting = CurrentMeeting())
-        CMeetingCalendar::SendToDesktop(*meeting, m_platform, GetDocument().Messages());
+        CMeetingCalendar::SendToDesktop(*meeting, QStandardPaths::writableLocation(QStandardPaths::TempLocation),
+                                        m_platform, GetDocument().Messages());
 }
 
 void CMeetingView::resizeEvent(QResizeEvent* event)
