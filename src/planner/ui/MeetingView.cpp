@@ -135,14 +135,12 @@ void CMeetingView::OnUpdate(QObject* sender, int hint, CHintObject* object)
 {
     CGenericView::OnUpdate(sender, hint, object);
     if (hint == HINT_EVENT_RELOADING) {
-        // The meetings are about to go: nothing may point at them any longer.
+        // The meetings are about to go: the pane lets go of its meeting, the selected row stays
+        // to be selected again in the new list.
         m_current = -1;
-        m_filling = true;
-        m_model.removeRows(0, m_model.rowCount());
-        m_filling = false;
-        ClearPane();
+        m_pane->setEnabled(false);
     } else if (hint == HINT_EVENT_RELOADED) {
-        Fill(0);
+        Fill(m_list->SelectedRow());
     }
 }
 
