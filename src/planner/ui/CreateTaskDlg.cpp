@@ -1,6 +1,7 @@
 #include "planner/ui/CreateTaskDlg.h"
 
 #include "planner/core/LineBreaks.h"
+#include "planner/ui/NotesEdit.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -13,12 +14,12 @@
 CCreateTaskDlg::CCreateTaskDlg(const QString& name, const QString& info, bool newTask, QWidget* parent)
     : QDialog(parent)
     , m_name(new QLineEdit(name, this))
-    , m_info(new QPlainTextEdit(LineBreaks::ForEditing(info), this))
+    , m_info(NotesEdit::Create(this))
     , m_subTask(new QCheckBox(QStringLiteral("הוסף את המשימה מתחת למשימה הנוכחית"), this))
 {
     setWindowTitle(QStringLiteral("פרטי המשימה"));
     m_subTask->setEnabled(newTask);
-    m_info->setTabChangesFocus(true);
+    m_info->setPlainText(LineBreaks::ForEditing(info));
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("שם המשימה:"), m_name);

@@ -4,6 +4,7 @@
 #include "planner/core/MeetingCalendar.h"
 #include "planner/core/MeetingEdits.h"
 #include "planner/ui/DateDialog.h"
+#include "planner/ui/NotesEdit.h"
 #include "planner/ui/TasksTreeDlg.h"
 
 #include "controls/CommandIds.h"
@@ -15,6 +16,7 @@
 #include "data/settings/StringTable.h"
 
 #include <QDateEdit>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -58,6 +60,7 @@ void CMeetingView::BuildLayout()
     m_list->setColumnHidden(ColumnHidden, true);
     m_list->setShowGrid(true);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->viewport()->installEventFilter(this);
     QHeaderView* header = m_list->horizontalHeader();
     header->setStretchLastSection(false);
     header->setSectionsMovable(true);
@@ -76,11 +79,12 @@ void CMeetingView::BuildLayout()
     m_contactJob = new QLineEdit(m_pane);
     m_phone = new QLineEdit(m_pane);
     m_address = new QLineEdit(m_pane);
-    m_info = new QPlainTextEdit(m_pane);
-    m_info->setTabChangesFocus(true);
+    m_info = NotesEdit::Create(m_pane);
     m_dateText = new QLabel(m_pane);
     m_datePicker = new QDateEdit(m_pane);
     m_datePicker->setCalendarPopup(true);
+    // Digits and full stops read left to right in either interface, as the date text does.
+    m_datePicker->setLayoutDirection(Qt::LeftToRight);
     m_datePicker->setDisplayFormat(Language::IsEnglish() ? QStringLiteral("MM.dd.yyyy") : QStringLiteral("dd.MM.yyyy"));
     m_dateButton = new QPushButton(QStringLiteral("שינוי תאריך..."), m_pane);
     for (QLineEdit* edit : {m_subject, m_contactName, m_contactJob, m_phone, m_address})
@@ -175,13 +179,11 @@ void CMeetingView::Fill(int row)
     m_current = -1;
     m_model.removeRows(0, m_model.rowCount());
     const QList<CMeeting*>& meetings = GetDocument().Meetings();
-    const Qt::Alignment align = Qt::AlignVCenter | (Language::IsEnglish() ? Qt::AlignLeft : Qt::AlignRight);
     for (int n = 0; n < meetings.size(); ++n) {
         QList<QStandardItem*> items{new QStandardItem, new QStandardItem, new QStandardItem};
-        for (QStandardItem* item : items) {
+        // The cells keep the list's leading alignment: right in the Hebrew interface.
+        for (QStandardItem* item : items)
             item->setEditable(false);
-            item->setTextAlignment(align);
-        }
         m_model.appendRow(items);
         WriteRow(n);
     }
@@ -337,10 +339,11 @@ void CMeetingView::CopyToCalendar()
                                         m_platform, GetDocument().Messages());
 }
 
-void CMeetingView::resizeEvent(QResizeEvent* event)
+bool CMeetingView::eventFilter(QObject* watched, QEvent* event)
 {
-    CGenericView::resizeEvent(event);
-    FitColumns();
+    if (watched == m_list->viewport() && event->type() == QEvent::Resize)
+        FitColumns();
+    return CGenericView::eventFilter(watched, event);
 }
 
 void CMeetingView::FitColumns()

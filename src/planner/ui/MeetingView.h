@@ -63,7 +63,7 @@ public:
     QPushButton* CalendarButton() const { return m_calendar; }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildLayout();

@@ -3,6 +3,7 @@
 #include "planner/core/LineBreaks.h"
 #include "planner/core/TaskEdits.h"
 #include "planner/ui/CreateTaskDlg.h"
+#include "planner/ui/NotesEdit.h"
 
 #include "data/document/NewZelDoc.h"
 #include "data/records/Task.h"
@@ -30,7 +31,7 @@ CTasksTreeDlg::CTasksTreeDlg(CNewZelDoc* document, QWidget* parent)
     , m_document(document)
     , m_tree(new QTreeWidget(this))
     , m_name(new QLineEdit(this))
-    , m_info(new QPlainTextEdit(this))
+    , m_info(NotesEdit::Create(this))
     , m_add(new QPushButton(QStringLiteral("הוספת משימה"), this))
     , m_delete(new QPushButton(QStringLiteral("מחיקת משימה"), this))
     , m_edit(new QPushButton(QStringLiteral("שינוי  משימה"), this))
@@ -39,7 +40,6 @@ CTasksTreeDlg::CTasksTreeDlg(CNewZelDoc* document, QWidget* parent)
     m_tree->setHeaderHidden(true);
     m_tree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tree->setMinimumSize(320, 300);
-    m_info->setTabChangesFocus(true);
 
     auto shortcut = [this](const QKeySequence& keys, void (CTasksTreeDlg::*action)()) {
         auto* key = new QShortcut(keys, m_tree, nullptr, nullptr, Qt::WidgetShortcut);
