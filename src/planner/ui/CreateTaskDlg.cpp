@@ -1,5 +1,7 @@
 #include "planner/ui/CreateTaskDlg.h"
 
+#include "controls/DialogHelpers.h"
+
 #include "planner/core/LineBreaks.h"
 #include "planner/ui/NotesEdit.h"
 
@@ -24,9 +26,7 @@ CCreateTaskDlg::CCreateTaskDlg(const QString& name, const QString& info, bool ne
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("שם המשימה:"), m_name);
     form->addRow(QStringLiteral("פרטים:"), m_info);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CCreateTaskDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CCreateTaskDlg::reject);
+    QDialogButtonBox* buttons = DialogHelpers::OkCancel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_subTask);

@@ -1,5 +1,7 @@
 #include "planner/ui/DateDialog.h"
 
+#include "controls/DialogHelpers.h"
+
 #include "data/document/UserMessages.h"
 
 #include <QCalendarWidget>
@@ -25,9 +27,7 @@ CDateDialog::CDateDialog(const ShortDate& date, IUserMessages* messages, const Q
     const QDate day(date.year, date.month, date.day);
     m_calendar->setSelectedDate(day.isValid() ? day : QDate::currentDate());
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDateDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDateDialog::reject);
+    QDialogButtonBox* buttons = DialogHelpers::OkCancel(this);
     connect(m_calendar, &QCalendarWidget::activated, this, &CDateDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_calendar);

@@ -1,5 +1,7 @@
 #include "planner/ui/TasksTreeDlg.h"
 
+#include "controls/DialogHelpers.h"
+
 #include "planner/core/LineBreaks.h"
 #include "planner/core/TaskEdits.h"
 #include "planner/ui/CreateTaskDlg.h"
@@ -74,9 +76,7 @@ CTasksTreeDlg::CTasksTreeDlg(CNewZelDoc* document, QWidget* parent)
     commands->addWidget(m_delete);
     commands->addWidget(m_edit);
     commands->addStretch();
-    auto* close = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(close, &QDialogButtonBox::accepted, this, &CTasksTreeDlg::accept);
-    connect(close, &QDialogButtonBox::rejected, this, &CTasksTreeDlg::reject);
+    QDialogButtonBox* close = DialogHelpers::OkCancel(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tree, 1);
     layout->addLayout(fields);
