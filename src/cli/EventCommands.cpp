@@ -5,6 +5,8 @@
 #include "data/storage/DataFolderLock.h"
 #include "data/storage/DataLocation.h"
 #include "data/document/NewZelDoc.h"
+#include "data/records/Meeting.h"
+#include "planner/core/MeetingCalendar.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,9 +39,8 @@ private:
     CNewZelDoc m_document;
 };
 
-bool TakeFolder(const CCliOptions& options, const char* command, QString& folder, QTextStream& err)
+bool TakeFolder(QStringList words, const char* command, QString& folder, QTextStream& err)
 {
-    QStringList words = options.Arguments();
     words.removeAll(QStringLiteral("--json"));
     if (words.size() != 1) {
         err << "ravivaz-cli " << command << ": give one event folder\n";
@@ -58,7 +59,7 @@ bool TakeFolder(const CCliOptions& options, const char* command, QString& folder
 int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString folder;
-    if (!TakeFolder(options, "info", folder, err))
+    if (!TakeFolder(options.Arguments(), "info", folder, err))
         return 2;
     CFolderSession session(folder, err);
     CNewZelDoc& doc = session.Document();
@@ -91,7 +92,7 @@ int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err)
 int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString folder;
-    if (!TakeFolder(options, "resave", folder, err))
+    if (!TakeFolder(options.Arguments(), "resave", folder, err))
         return 2;
     // Held from before the load to after the save: a second writer must not read the older files
     // while this one replaces them.
@@ -110,5 +111,37 @@ int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err)
         return 1;
     }
     out << "saved " << QDir(folder).absoluteFilePath(QStringLiteral("WeddingData.xml")) << '\n';
+    return 0;
+}
+
+int RunMeetings(const CCliOptions& options, QTextStream& out, QTextStream& err)
+{
+    QStringList words = options.Arguments();
+    QString icsPath;
+    if (const int at = words.indexOf(QStringLiteral("--ics")); at >= 0) {
+        if (at + 1 >= words.size()) {
+            err << "ravivaz-cli meetings: --ics needs the path of the calendar file\n";
+            return 2;
+        }
+        icsPath = words.takeAt(at + 1);
+        words.removeAt(at);
+    }
+    QString folder;
+    if (!TakeFolder(words, "meetings", folder, err))
+        return 2;
+    CFolderSession session(folder, err);
+    CMeetingCalendar calendar;
+    for (const CMeeting* meeting : session.Document().Meetings()) {
+        out << meeting->GetDate().ToText() << '\t' << meeting->GetName() << '\t' << meeting->GetContactName() << '\n';
+        if (!icsPath.isEmpty() && !calendar.Add(*meeting))
+            err << "ravivaz-cli meetings: \"" << meeting->GetName() << "\" has no date and is left out of the calendar\n";
+    }
+    if (icsPath.isEmpty())
+        return 0;
+    if (!calendar.Save(icsPath)) {
+        err << "ravivaz-cli meetings: the calendar file \"" << icsPath << "\" could not be written\n";
+        return 1;
+    }
+    out << "wrote " << calendar.EventCount() << " meetings to " << icsPath << '\n';
     return 0;
 }

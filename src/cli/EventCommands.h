@@ -8,3 +8,6 @@ class CCliOptions;
 int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err);
 // "resave FOLDER": loads an event folder and writes it back as a data file.
 int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err);
+// "meetings FOLDER [--ics OUT]": lists the meetings by date (date, subject, contact) and, with
+// --ics, writes them into one calendar file; a meeting without a date is left out and named.
+int RunMeetings(const CCliOptions& options, QTextStream& out, QTextStream& err);

@@ -113,3 +113,41 @@ TEST_F(CliTest, InfoOnAnEventOfTheFirstVersionsLeavesEveryFileAsItWas)
 }
 
 }
+
+TEST_F(CliTest, MeetingsListsByDateAndWritesTheDatedOnesToACalendar)
+{
+    const QString folder = Data() + "/DB";
+    TestFiles::Write(folder + "/Meetings.ini",
+                     TestFiles::Cp1255("[Meeting0]\r\nName=צלם\r\nContactName=Dana\r\nDay=2\r\nMonth=3\r\nYear=2027\r\n"
+                                       "[Meeting1]\r\nName=Someday\r\nDay=0\r\nMonth=0\r\nYear=0\r\n"
+                                       "[Meeting2]\r\nName=Cake, wine; a\\b\r\nContactName=Noa\r\nDay=9\r\nMonth=1\r\nYear=2027\r\n"));
+    const QStringList before = QDir(folder).entryList(QDir::Files);
+
+    const CliRun list = Cli({"--lang", "he", "meetings", folder});
+    ASSERT_EQ(list.exitCode, 0) << list.err.constData();
+    EXPECT_EQ(QString::fromUtf8(list.out),
+              QString("0.0.00\tSomeday\t\n09.01.2027\tCake, wine; a\\b\tNoa\n02.03.2027\tצלם\tDana\n"));
+    EXPECT_TRUE(list.err.isEmpty());
+
+    const QString ics = m_dir.path() + "/meetings.ics";
+    const CliRun calendar = Cli({"--lang", "en", "meetings", folder, "--ics", ics});
+    ASSERT_EQ(calendar.exitCode, 0) << calendar.err.constData();
+    EXPECT_TRUE(calendar.out.startsWith("0.0.00\tSomeday\t\n01.09.2027\t"));
+    EXPECT_TRUE(calendar.out.endsWith(QString("wrote 2 meetings to %1\n").arg(ics).toUtf8()));
+    EXPECT_EQ(calendar.err, QByteArray("ravivaz-cli meetings: \"Someday\" has no date and is left out of the calendar\n"));
+    const QByteArray text = TestFiles::Read(ics);
+    EXPECT_EQ(text.count("BEGIN:VEVENT"), 2);
+    EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20270109\r\n"));
+    EXPECT_TRUE(text.contains("SUMMARY:Cake\\, wine\\; a\\\\b\r\n"));
+    EXPECT_TRUE(text.contains("DTSTART;VALUE=DATE:20270302\r\n"));
+    EXPECT_TRUE(text.contains(QString("SUMMARY:צלם\r\n").toUtf8()));
+    EXPECT_FALSE(text.contains("Someday"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), before);
+
+    const CliRun noPath = Cli({"meetings", folder, "--ics"});
+    EXPECT_EQ(noPath.exitCode, 2);
+    TestFiles::Write(m_dir.path() + "/blocker", "x");
+    const CliRun unwritable = Cli({"meetings", folder, "--ics", m_dir.path() + "/blocker/meetings.ics"});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.contains("could not be written"));
+}

@@ -396,6 +396,42 @@ TEST(Task, HtmlRows)
                                      "<tr><td>&nbsp;</td>\r\n<td align=right>DJ</td></tr>"));
 }
 
+TEST(Task, HtmlRowsEscapeTheNames)
+{
+    CTask root;
+    root.SetName(QStringLiteral("<Tasks> & \"more\""));
+    root.AddChild(NewTask(CTask::LastId() + 1, QStringLiteral("Bride's <b>dress</b>")));
+
+    Language::Set(UiLanguage::English);
+    QString english;
+    root.WriteHtml(english);
+    Language::Set(UiLanguage::Hebrew);
+    EXPECT_EQ(english, QStringLiteral("<tr><td><b>&lt;Tasks&gt; &amp; &quot;more&quot;</b></td><td>&nbsp;</td></tr>\r\n"
+                                      "<tr><td>Bride's &lt;b&gt;dress&lt;/b&gt;</td><td>&nbsp;</td></tr>\r\n"));
+    QString hebrew;
+    root.WriteHtml(hebrew);
+    EXPECT_TRUE(hebrew.endsWith(QStringLiteral("<td align=right>Bride's &lt;b&gt;dress&lt;/b&gt;</td></tr>")));
+}
+
+TEST(Task, AChildInsertedInTheMiddleIsWrittenThere)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tasks.ini"));
+    CTask root;
+    root.SetId(1);
+    root.SetName(QStringLiteral("root"));
+    root.AddChild(NewTask(2, QStringLiteral("a")));
+    root.AddChild(NewTask(3, QStringLiteral("c")));
+    ASSERT_NE(root.InsertChild(NewTask(4, QStringLiteral("b")), 1), nullptr);
+    EXPECT_EQ(root.InsertChild(NewTask(3, QStringLiteral("again")), 0), nullptr);
+    EXPECT_EQ(root.IndexOfChild(root.GetChild(1)), 1);
+    ASSERT_TRUE(root.Save(path));
+    EXPECT_EQ(TestFiles::Read(path), QByteArray("[Task1]\r\nname=root\r\ninfo=\r\nchecked=0\r\nchild0=2\r\nchild1=4\r\nchild2=3\r\n"
+                                                "[Task2]\r\nname=a\r\ninfo=\r\nchecked=0\r\n"
+                                                "[Task4]\r\nname=b\r\ninfo=\r\nchecked=0\r\n"
+                                                "[Task3]\r\nname=c\r\ninfo=\r\nchecked=0\r\n"));
+}
+
 TEST(CheckPointInfo, LoadNextSave)
 {
     QTemporaryDir dir;

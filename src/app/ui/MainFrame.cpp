@@ -69,7 +69,9 @@ CMainFrame::CMainFrame(CNewZelDoc& document, CNewZelApp& app, IUserMessages& mes
         m_app.DeclineRealTime();
     m_layout = std::make_unique<CPageLayout>(m_app.RealTimeAtStart(), CPageLayout::IsNarrowWidth(desktopWidth),
                                              !CommercialPage().isEmpty());
-    CreatePages(factory ? factory : PageFactory(CreatePageView));
+    CreatePages(factory ? factory : PageFactory([this](int position, CNewZelDoc& doc, QWidget* parent) {
+        return CreatePageView(position, doc, m_platform, parent);
+    }));
     if (!ShowPage(CPageLayout::StartPosition(document.Settings().GetLastUIMode())))
         ActivateCurrentView();
 

@@ -37,6 +37,8 @@ Q_LOGGING_CATEGORY(lcDocument, "WEDDING - CNewZelDoc")
 
 namespace {
 
+const int kRootTaskId = 1;
+
 const QString kNotSavedText = QStringLiteral(
     "לא ניתן היה לשמור את נתוני הארוע בספריה:\r\n%s\r\nהנתונים הקודמים נשארו בשלמותם. אנא ודאו שניתן לכתוב לספריה ונסו לשמור שוב.");
 const QString kNotSavedCaption = QStringLiteral("הנתונים לא נשמרו!");
@@ -185,6 +187,9 @@ void CNewZelDoc::LoadEventFrom(const QString& dataFile)
 
     if (m_progress)
         m_progress->SetPercent(90);
+    // Every Tasks.ini is rooted at Task1, the first task the program made; a document made after
+    // others in the same process has a later id of its own.
+    m_rootTask->SetId(kRootTaskId);
     m_rootTask->Load(FilePath(FC_TASKS));
     m_rootTask->SetName(StringTable::Get(59808));
 

@@ -5,6 +5,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 int g_lastId = 0;
@@ -90,15 +92,28 @@ CTask* CTask::GetChild(int index) const
 
 CTask* CTask::AddChild(std::unique_ptr<CTask> child)
 {
+    return InsertChild(std::move(child), int(m_children.size()));
+}
+
+CTask* CTask::InsertChild(std::unique_ptr<CTask> child, int position)
+{
     if (!child || child->m_name.isEmpty())
         return nullptr;
     for (const auto& present : m_children)
         if (present->m_id == child->m_id)
             return nullptr;
     child->m_parent = this;
-    m_children.push_back(std::move(child));
     m_modified = true;
-    return m_children.back().get();
+    const auto at = m_children.begin() + std::clamp(position, 0, int(m_children.size()));
+    return m_children.insert(at, std::move(child))->get();
+}
+
+int CTask::IndexOfChild(const CTask* child) const
+{
+    for (int n = 0; n < int(m_children.size()); ++n)
+        if (m_children[n].get() == child)
+            return n;
+    return -1;
 }
 
 std::unique_ptr<CTask> CTask::RemoveChild(CTask* child)
@@ -232,7 +247,8 @@ void CTask::WriteHtml(QString& html) const
 {
     const bool english = Language::IsEnglish();
     Walk(*this, [&html, english](const CTask& task) {
-        const QString name = task.m_children.empty() ? task.m_name : QStringLiteral("<b>") + task.m_name + QStringLiteral("</b>");
+        const QString escaped = task.m_name.toHtmlEscaped();
+        const QString name = task.m_children.empty() ? escaped : QStringLiteral("<b>") + escaped + QStringLiteral("</b>");
         if (english) {
             html += QStringLiteral("<tr><td>") + name;
             html += task.m_checked ? QStringLiteral("</td><td align=center><font color=blue>DONE</font></td></tr>\r\n")

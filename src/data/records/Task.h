@@ -44,6 +44,10 @@ public:
     // Appends a child and gives it back; a child without a name, or with the id of a child already
     // present, is refused (null) and dropped.
     CTask* AddChild(std::unique_ptr<CTask> child);
+    // As AddChild, at a position of the child list (clamped to it).
+    CTask* InsertChild(std::unique_ptr<CTask> child, int position);
+    // The position of a child in the list, or -1.
+    int IndexOfChild(const CTask* child) const;
     // Takes a child out of the list and hands it over; null when it is not a child of this task.
     std::unique_ptr<CTask> RemoveChild(CTask* child);
     // True when this task or any task below it is modified.

@@ -14,12 +14,17 @@
 #include "controls/SearchTableDlg.h"
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
+#include "data/records/Task.h"
 #include "guests/core/GuestFilter.h"
 #include "guests/ui/GuestFilterDialog.h"
 #include "guests/ui/GuestGeneralInfoDlg.h"
 #include "guests/ui/KidsDlg.h"
 #include "guests/ui/MultiGuestOperationDlg.h"
 #include "guests/ui/SelectGuestsDlg.h"
+#include "planner/core/TaskEdits.h"
+#include "planner/ui/CreateTaskDlg.h"
+#include "planner/ui/DateDialog.h"
+#include "planner/ui/TasksTreeDlg.h"
 #include "seating/ui/TableDefDlg.h"
 #include "seating/ui/TableDlg.h"
 #include "data/storage/DataLocation.h"
@@ -226,6 +231,22 @@ void ShootRecordDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& 
     shooter.Shoot(select, QStringLiteral("dialog-select-guests"));
 }
 
+// The task tree with a few tasks (the event is not saved) and the dialogs of the meetings page.
+void ShootPlannerDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
+{
+    CTaskEdits tasks(document);
+    CTask* music = tasks.Add(document.RootTask(), QStringLiteral("מוזיקה"), QStringLiteral("להקה או תקליטן"), false);
+    tasks.SetDone(*tasks.Add(*music, QStringLiteral("לשמוע את הלהקה"), QString(), true), true);
+    tasks.Add(*music, QStringLiteral("לבחור שיר לחופה"), QString(), true);
+    tasks.Add(document.RootTask(), QStringLiteral("הזמנות"), QString(), false);
+    CTasksTreeDlg tree(&document);
+    shooter.Shoot(tree, QStringLiteral("dialog-task-tree"));
+    CCreateTaskDlg task(QStringLiteral("הזמנות"), QStringLiteral("לבחור עיצוב\r\nלהדפיס"), true);
+    shooter.Shoot(task, QStringLiteral("dialog-task"));
+    CDateDialog date(ShortDate::Today(), &messages);
+    shooter.Shoot(date, QStringLiteral("dialog-date"));
+}
+
 void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
     CAppDefinesDlg settings(document, &messages);
@@ -244,6 +265,7 @@ void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messag
     CSplashWnd splash;
     shooter.Shoot(splash, QStringLiteral("splash"));
     ShootRecordDialogs(shooter, document, messages);
+    ShootPlannerDialogs(shooter, document, messages);
     QLabel tooltip(CMarkupTooltip::FromStringTable(59727));
     tooltip.setStyleSheet(QStringLiteral("background: #ffffdc; border: 1px solid #888; padding: 4px;"));
     shooter.Shoot(tooltip, QStringLiteral("tooltip-save"));
