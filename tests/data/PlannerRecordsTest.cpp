@@ -2,6 +2,7 @@
 #include "data/storage/IniFile.h"
 #include "data/settings/Language.h"
 #include "data/records/Meeting.h"
+#include "data/records/RecordCounters.h"
 #include "data/records/ShortDate.h"
 #include "data/records/Task.h"
 
@@ -284,7 +285,8 @@ TEST(Task, ChildListsEndAtReferencesBack)
                                                                          "[Task13]\r\nname=לא נקרא\r\n"
                                                                          "[Task14]\r\nname=לא נקרא\r\n"
                                                                          "[Task16]\r\nname=לא נקרא\r\n"))));
-    CTask root;
+    CRecordCounters counters;
+    CTask root(&counters);
     root.SetId(10);
     ASSERT_TRUE(root.Load(path));
     // child2 names the root itself: the list ends and child3 is never read.
@@ -302,7 +304,7 @@ TEST(Task, ChildListsEndAtReferencesBack)
     EXPECT_TRUE(branch->GetChild(1)->GetName().isEmpty());
     EXPECT_EQ(branch->GetChild(1)->GetChildCount(), 0);
     // New tasks take ids above every id read.
-    EXPECT_GT(CTask().GetId(), 17);
+    EXPECT_GT(CTask(&counters).GetId(), 17);
 }
 
 TEST(Task, DeepTreeFromAFile)
@@ -327,30 +329,35 @@ TEST(Task, DeepTreeFromAFile)
 
 TEST(Task, IdCounter)
 {
-    CTask first;
-    CTask second;
-    EXPECT_EQ(second.GetId(), first.GetId() + 1);
+    CRecordCounters counters;
+    CTask first(&counters);
+    CTask second(&counters);
+    EXPECT_EQ(first.GetId(), 1);
+    EXPECT_EQ(second.GetId(), 2);
     EXPECT_EQ(second.GetSection(), QStringLiteral("Task%1").arg(second.GetId()));
     const int raised = second.GetId() + 50;
     second.SetId(raised);
     EXPECT_EQ(second.GetSection(), QStringLiteral("Task%1").arg(raised));
-    EXPECT_EQ(CTask::LastId(), raised + 1);
+    EXPECT_EQ(counters.LastTaskId(), raised + 1);
     // An id below the counter leaves it.
     first.SetId(1);
-    EXPECT_EQ(CTask::LastId(), raised + 1);
-    EXPECT_EQ(CTask().GetId(), raised + 2);
+    EXPECT_EQ(counters.LastTaskId(), raised + 1);
+    EXPECT_EQ(CTask(&counters).GetId(), raised + 2);
+    // Another event's tasks count apart.
+    CRecordCounters other;
+    EXPECT_EQ(CTask(&other).GetId(), 1);
 }
 
 TEST(Task, ChildrenAndChanges)
 {
     CTask root;
     EXPECT_EQ(root.AddChild(std::make_unique<CTask>()), nullptr);
-    CTask* a = root.AddChild(NewTask(CTask::LastId() + 1, QStringLiteral("א")));
+    CTask* a = root.AddChild(NewTask(2, QStringLiteral("א")));
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(root.AddChild(NewTask(a->GetId(), QStringLiteral("כפול"))), nullptr);
-    CTask* b = a->AddChild(NewTask(CTask::LastId() + 1, QStringLiteral("ב")));
-    CTask* c = a->AddChild(NewTask(CTask::LastId() + 1, QStringLiteral("ג")));
-    CTask* d = root.AddChild(NewTask(CTask::LastId() + 1, QStringLiteral("ד")));
+    CTask* b = a->AddChild(NewTask(3, QStringLiteral("ב")));
+    CTask* c = a->AddChild(NewTask(4, QStringLiteral("ג")));
+    CTask* d = root.AddChild(NewTask(5, QStringLiteral("ד")));
 
     QTemporaryDir dir;
     ASSERT_TRUE(root.Save(dir.filePath(QStringLiteral("Tasks.ini"))));
@@ -378,8 +385,8 @@ TEST(Task, HtmlRows)
 {
     CTask root;
     root.SetName(QStringLiteral("Tasks"));
-    root.AddChild(NewTask(CTask::LastId() + 1, QStringLiteral("Hall"), QString(), true));
-    root.AddChild(NewTask(CTask::LastId() + 1, QStringLiteral("DJ")));
+    root.AddChild(NewTask(2, QStringLiteral("Hall"), QString(), true));
+    root.AddChild(NewTask(3, QStringLiteral("DJ")));
     root.SetChecked(true);
 
     Language::Set(UiLanguage::English);
@@ -400,7 +407,7 @@ TEST(Task, HtmlRowsEscapeTheNames)
 {
     CTask root;
     root.SetName(QStringLiteral("<Tasks> & \"more\""));
-    root.AddChild(NewTask(CTask::LastId() + 1, QStringLiteral("Bride's <b>dress</b>")));
+    root.AddChild(NewTask(2, QStringLiteral("Bride's <b>dress</b>")));
 
     Language::Set(UiLanguage::English);
     QString english;

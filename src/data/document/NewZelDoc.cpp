@@ -62,7 +62,7 @@ CNewZelDoc::CNewZelDoc(CDataLocation& location, IUserMessages* messages, IProgre
     , m_progress(progress)
     , m_services(services)
     , m_events(location)
-    , m_rootTask(std::make_unique<CTask>())
+    , m_rootTask(std::make_unique<CTask>(&m_records.counters))
 {
     m_appSettings.Load(QDir::cleanPath(m_location.GetDataFolder() + QStringLiteral("/AppSettings.ini")));
     m_events.Discover(m_settings);

@@ -16,6 +16,12 @@ void CRecordCounters::RaiseUniqueId(int id)
         m_uniqueId = id;
 }
 
+void CRecordCounters::RaiseTaskId(int id)
+{
+    if (m_lastTaskId <= id && id < kMostTaskId)
+        m_lastTaskId = id + 1;
+}
+
 void CRecordCounters::ResetForLoad()
 {
     for (CIdCounter* counter : {&guests, &tables, &meetings, &groups, &expenses, &shapes})

@@ -27,6 +27,13 @@ public:
     void SetUniqueIdCounter(int value) { m_uniqueId = value; }
     int UniqueIdCounter() const { return m_uniqueId; }
 
+    // Task ids this far below the largest int leave the counter room to go on counting.
+    static constexpr int kMostTaskId = 999999999;
+    // The next task id, and the raise of the counter above an id read from the task file.
+    int NextTaskId() { return ++m_lastTaskId; }
+    void RaiseTaskId(int id);
+    int LastTaskId() const { return m_lastTaskId; }
+
     // Before an event is read: the kinds numbered per load start again (categories and offers
     // keep counting).
     void ResetForLoad();
@@ -34,4 +41,5 @@ public:
 private:
     int m_serial = 0;
     int m_uniqueId = 1000;
+    int m_lastTaskId = 0;
 };

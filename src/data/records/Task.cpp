@@ -1,5 +1,6 @@
 #include "data/records/Task.h"
 
+#include "data/records/RecordCounters.h"
 #include "data/storage/IniFile.h"
 #include "data/settings/Language.h"
 
@@ -9,10 +10,6 @@
 
 namespace {
 
-int g_lastId = 0;
-
-// Ids this far below the largest int leave the counter room to go on counting.
-const int kMaxId = 999999999;
 const QString kSectionPrefix = QStringLiteral("Task");
 const QString kChildKey = QStringLiteral("child");
 const QString kEndOfChildren = QStringLiteral("xxx");
@@ -33,8 +30,9 @@ QString EncodeLineBreaks(QString text)
 
 }
 
-CTask::CTask()
-    : m_id(++g_lastId)
+CTask::CTask(CRecordCounters* counters)
+    : m_counters(counters)
+    , m_id(counters ? counters->NextTaskId() : 0)
 {
     m_section = kSectionPrefix + QString::number(m_id);
 }
@@ -44,18 +42,13 @@ CTask::~CTask()
     Clear();
 }
 
-int CTask::LastId()
-{
-    return g_lastId;
-}
-
 void CTask::SetId(int id)
 {
     m_id = id;
     m_section = kSectionPrefix + QString::number(id);
     m_modified = true;
-    if (g_lastId <= id && id < kMaxId)
-        g_lastId = id + 1;
+    if (m_counters)
+        m_counters->RaiseTaskId(id);
 }
 
 template <typename T>
@@ -182,7 +175,7 @@ int CTask::ChildId(const CIniFile& file, int n) const
     if (file.GetString(m_section, key, kEndOfChildren) == kEndOfChildren)
         return -1;
     const int id = file.GetInt(m_section, key, 0);
-    return id > 0 && id < kMaxId ? id : -1;
+    return id > 0 && id < CRecordCounters::kMostTaskId ? id : -1;
 }
 
 bool CTask::Load(const QString& path)
@@ -211,7 +204,7 @@ bool CTask::Load(const QString& path)
         }
         ++stack.back().next;
         seen.insert(id);
-        auto child = std::make_unique<CTask>();
+        auto child = std::make_unique<CTask>(m_counters);
         child->SetId(id);
         child->m_parent = parent;
         child->ReadKeys(file);

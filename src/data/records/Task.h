@@ -7,6 +7,7 @@
 #include <vector>
 
 class CIniFile;
+class CRecordCounters;
 
 // A node of the task tree: a name, an info text, a done mark and owned child tasks. The whole tree
 // is kept in Tasks.ini, one section "Task<id>" a node. Walks over the tree use explicit stacks, so
@@ -14,14 +15,11 @@ class CIniFile;
 class CTask
 {
 public:
-    // Takes the next id of the program-wide task counter.
-    CTask();
+    // Takes the next task id of the event's counters; a loose task (a test's) has id 0.
+    explicit CTask(CRecordCounters* counters = nullptr);
     virtual ~CTask();
     CTask(const CTask&) = delete;
     CTask& operator=(const CTask&) = delete;
-
-    // The last id handed out.
-    static int LastId();
 
     int GetId() const { return m_id; }
     // Also names the section, marks the task modified and keeps the counter above the id.
@@ -80,6 +78,7 @@ private:
     QString m_info;
     bool m_checked = false;
     bool m_modified = false;
+    CRecordCounters* m_counters;
     int m_id = 0;
     CTask* m_parent = nullptr;
     std::vector<std::unique_ptr<CTask>> m_children;

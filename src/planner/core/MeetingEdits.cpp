@@ -26,7 +26,7 @@ CMeetingEdits::Fields CMeetingEdits::Read(const CMeeting& meeting)
 
 CMeeting* CMeetingEdits::Add()
 {
-    auto* meeting = new CMeeting;
+    auto* meeting = new CMeeting(&m_document.Counters());
     meeting->SetName(StringTable::Get(kNewSubjectId));
     m_document.Meetings().append(meeting);
     m_document.SetModified();

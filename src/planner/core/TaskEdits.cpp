@@ -23,7 +23,7 @@ CTask* CTaskEdits::Add(CTask& selected, const QString& name, const QString& info
     const bool under = asChild || !parent;
     if (under)
         parent = &selected;
-    auto task = std::make_unique<CTask>();
+    auto task = std::make_unique<CTask>(&m_document.Counters());
     task->SetName(name);
     task->SetInfo(info);
     const int position = under ? parent->GetChildCount() : parent->IndexOfChild(&selected) + 1;
