@@ -6,7 +6,9 @@
 #include <QDialogButtonBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QSpinBox>
 
 namespace DialogHelpers {
@@ -30,6 +32,20 @@ QLabel* WrappedText(const QString& text, QWidget* parent)
     label->setTextFormat(Qt::RichText);
     label->setWordWrap(true);
     return label;
+}
+
+QString AskText(QWidget* parent, const QString& title, const QString& prompt)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* field = new QLineEdit(&dialog);
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 30);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(prompt, &dialog));
+    layout->addWidget(field);
+    layout->addWidget(OkCancel(&dialog));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return dialog.exec() == QDialog::Accepted ? field->text().trimmed() : QString();
 }
 
 bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max)

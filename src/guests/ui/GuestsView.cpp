@@ -11,6 +11,7 @@
 #include "guests/ui/MultiGuestOperationDlg.h"
 
 #include "controls/CommandIds.h"
+#include "controls/DialogHelpers.h"
 #include "controls/ListCtrlEx.h"
 #include "controls/MarkupTooltip.h"
 #include "controls/UserQuestion.h"
@@ -23,8 +24,6 @@
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -458,10 +457,8 @@ void CGuestsView::RefreshStatistics()
 
 void CGuestsView::AddGroupForShownGuest()
 {
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("הוספת קבוצה"), QStringLiteral("שם הקבוצה החדשה:"),
-                                               QLineEdit::Normal, QString(), &ok).trimmed();
-    if (!ok || name.isEmpty())
+    const QString name = DialogHelpers::AskText(this, QStringLiteral("הוספת קבוצה"), QStringLiteral("שם הקבוצה החדשה:"));
+    if (name.isEmpty())
         return;
     CGroup* group = GetDocument().FindGroupByName(name);
     if (!group)
