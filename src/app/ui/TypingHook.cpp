@@ -24,9 +24,9 @@ CTypingHook::CTypingHook(CMainFrame& frame, int count, int intervalMs)
     connect(&m_timer, &QTimer::timeout, this, &CTypingHook::TypeNext);
 }
 
-bool CTypingHook::ParseSpec(const QString& spec, int& count, int& intervalMs)
+bool CTypingHook::ParseSetting(const QString& setting, int& count, int& intervalMs)
 {
-    const QStringList words = spec.split(QLatin1Char(','));
+    const QStringList words = setting.split(QLatin1Char(','));
     bool countOk = false;
     bool intervalOk = false;
     if (words.size() != 2)

@@ -16,7 +16,7 @@ public:
     CTypingHook(CMainFrame& frame, int count, int intervalMs);
 
     // "COUNT,INTERVAL_MS"; false when the text is not of that form.
-    static bool ParseSpec(const QString& spec, int& count, int& intervalMs);
+    static bool ParseSetting(const QString& setting, int& count, int& intervalMs);
     // The name of the n-th guest typed, from 1: "Typed0001".
     static QString GuestName(int number);
 

@@ -55,7 +55,7 @@ struct TestHooks
                 return false;
         }
         if (qEnvironmentVariableIsSet("RAVIVAZ_TEST_TYPING") &&
-            !CTypingHook::ParseSpec(qEnvironmentVariable("RAVIVAZ_TEST_TYPING"), typingCount, typingIntervalMs))
+            !CTypingHook::ParseSetting(qEnvironmentVariable("RAVIVAZ_TEST_TYPING"), typingCount, typingIntervalMs))
             return false;
         return true;
     }
