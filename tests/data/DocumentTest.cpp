@@ -307,7 +307,7 @@ TEST_F(DocumentTest, DefaultGroupsOfOneNameOrEqualNames)
     EXPECT_EQ(doc->Groups()[0]->GetName(), QString("רון-חברים מהצבא"));
     EXPECT_EQ(doc->Groups()[5]->GetName(), QString("רון-משפחה"));
 
-    auto* groups = &doc->Groups();
+    auto* groups = &doc->EditRecords().groups;
     qDeleteAll(*groups);
     groups->clear();
     doc->CreateDefaultGroups("טל", "טל");

@@ -528,9 +528,7 @@ TEST_F(GuestsViewTest, OtherPagesKeepTheListInStep)
     CGuest* avi = m_event.Doc().AddGuest(QStringLiteral("אבי"), QString(), &other);
     EXPECT_EQ(m_view->Model().rowCount(), 3);
     SelectGuestRow(avi);
-    m_event.Doc().Guests().removeOne(avi);
-    m_event.Doc().UpdateAllViews(&other, HINT_GUEST_DELETED, avi);
-    delete avi;
+    m_event.Doc().DeleteGuest(*avi, &other);
     EXPECT_EQ(m_view->Model().rowCount(), 2);
     EXPECT_EQ(m_view->ShownGuest(), ron);
 

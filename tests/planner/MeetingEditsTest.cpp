@@ -15,7 +15,7 @@ protected:
     {
         // The example meeting of a new event goes; each test dates its own.
         qDeleteAll(Doc().Meetings());
-        Doc().Meetings().clear();
+        Doc().EditRecords().meetings.clear();
         Doc().SetModified(false);
     }
     CNewZelDoc& Doc() { return m_event.Doc(); }

@@ -29,15 +29,15 @@ protected:
     MeetingViewTest()
     {
         qDeleteAll(Doc().Meetings());
-        Doc().Meetings().clear();
+        Doc().EditRecords().meetings.clear();
     }
     CNewZelDoc& Doc() { return m_event.Doc(); }
     void AddMeeting(const QString& subject, ShortDate date)
     {
-        auto* meeting = new CMeeting;
+        auto* meeting = new CMeeting(&Doc().Counters());
         meeting->SetName(subject);
         meeting->SetDate(date);
-        Doc().Meetings().append(meeting);
+        Doc().EditRecords().meetings.append(meeting);
     }
     // Four meetings in the order a load sorts them.
     void AddFour()

@@ -414,3 +414,21 @@ TEST_F(TablesViewTest, HintsOfOtherPagesKeepTheListsInStep)
     EXPECT_EQ(m_event.Doc().Tables().size(), 2);
     EXPECT_EQ(guest->GetTableIndex(), 0);
 }
+
+TEST_F(TablesViewTest, MovingAThousandSelectedGuestsSendsOneTableHint)
+{
+    m_event.SetRealTables(1, 5000);
+    for (int i = 0; i < 1000; ++i)
+        m_event.AddGuest(QStringLiteral("g%1").arg(i, 4, 10, QLatin1Char('0')), QString(), 2, 0);
+    Show();
+    m_view->SelectTable(0);
+    m_view->GuestsList()->setFocus();
+    QTest::keyClick(m_view->GuestsList(), Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(m_view->GuestsList()->SelectedRows().size(), 1000);
+
+    m_hints.clear();
+    m_view->MoveSelectedGuests(1);
+    EXPECT_EQ(CountHints(HINT_TABLE_CHANGED), 1);
+    EXPECT_EQ(m_event.Doc().GuestsAtTable(1).size(), 1000);
+    EXPECT_TRUE(m_event.Messages().ShownMessages().isEmpty());
+}

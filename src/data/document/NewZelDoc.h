@@ -93,15 +93,20 @@ public:
     CCheckPointInfo& Checkpoint() { return m_checkpoint; }
     CTask& RootTask() { return *m_rootTask; }
 
-    QList<CGuest*>& Guests() { return m_records.guests; }
-    QList<CGroup*>& Groups() { return m_records.groups; }
-    QList<CShape*>& Shapes() { return m_records.shapes; }
-    QList<CExpence*>& Expenses() { return m_records.expenses; }
-    QList<CTable*>& Tables() { return m_records.tables; }
-    QList<CMeeting*>& Meetings() { return m_records.meetings; }
-    QList<CCategory*>& Categories() { return m_records.categories; }
-    QList<COffer*>& Offers() { return m_records.offers; }
+    // The record lists as the views see them: the records may be read, the lists change only
+    // through the document's and the core's operations.
+    const QList<CGuest*>& Guests() const { return m_records.guests; }
+    const QList<CGroup*>& Groups() const { return m_records.groups; }
+    const QList<CShape*>& Shapes() const { return m_records.shapes; }
+    const QList<CExpence*>& Expenses() const { return m_records.expenses; }
+    const QList<CTable*>& Tables() const { return m_records.tables; }
+    const QList<CMeeting*>& Meetings() const { return m_records.meetings; }
+    const QList<CCategory*>& Categories() const { return m_records.categories; }
+    const QList<COffer*>& Offers() const { return m_records.offers; }
     const CEventRecords& Records() const { return m_records; }
+    // The lists themselves, for the operations of the core libraries that add, remove or reorder
+    // records.
+    CEventRecords& EditRecords() { return m_records; }
     CRecordCounters& Counters() { return m_records.counters; }
 
     // Guests and groups.

@@ -28,14 +28,14 @@ CMeeting* CMeetingEdits::Add()
 {
     auto* meeting = new CMeeting(&m_document.Counters());
     meeting->SetName(StringTable::Get(kNewSubjectId));
-    m_document.Meetings().append(meeting);
+    m_document.EditRecords().meetings.append(meeting);
     m_document.SetModified();
     return meeting;
 }
 
 bool CMeetingEdits::Delete(CMeeting& meeting)
 {
-    QList<CMeeting*>& meetings = m_document.Meetings();
+    QList<CMeeting*>& meetings = m_document.EditRecords().meetings;
     if (!meetings.contains(&meeting))
         return false;
     IUserMessages* messages = m_document.Messages();
@@ -71,5 +71,5 @@ bool CMeetingEdits::SetDate(CMeeting& meeting, const ShortDate& date)
 
 void CMeetingEdits::SortByDate(bool ascending)
 {
-    CMeeting::SortByDate(m_document.Meetings(), ascending);
+    CMeeting::SortByDate(m_document.EditRecords().meetings, ascending);
 }

@@ -60,7 +60,7 @@ public:
     // Tables 0 .. count, each real table named "T<n>" with the seats given.
     void SetRealTables(int count, int seats = 10)
     {
-        QList<CTable*>& tables = m_document->Tables();
+        const QList<CTable*>& tables = m_document->Tables();
         while (tables.size() > 1)
             m_document->DeleteTable(*tables.back());
         for (int n = 1; n <= count; ++n)
