@@ -46,6 +46,7 @@ QString CCliOptions::Usage()
         "commands:\n"
         "  events [--json]        list the events of the data folder (* marks the active one)\n"
         "  info FOLDER [--json]   count the records of an event folder without writing anything\n"
+        "  finance FOLDER [--json] print the sums of the gifts and expenses of an event folder\n"
         "  resave FOLDER          load an event folder and write it back as WeddingData.xml\n"
         "                         (exits 2 while Ravivaz or another writer holds the data folder)\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"

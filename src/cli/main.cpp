@@ -25,6 +25,8 @@ int main(int argc, char** argv)
         result = RunEvents(options, out, err);
     else if (command == QLatin1String("info"))
         result = RunInfo(options, out, err);
+    else if (command == QLatin1String("finance"))
+        result = RunFinance(options, out, err);
     else if (command == QLatin1String("resave"))
         result = RunResave(options, out, err);
     else if (command == QLatin1String("sms-send"))

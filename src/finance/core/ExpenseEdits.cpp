@@ -90,28 +90,38 @@ bool CExpenseEdits::SetName(CExpence& expense, const QString& name)
     return Changed(&expense, expense.SetName(name));
 }
 
-bool CExpenseEdits::MayEditComments(const CExpence& expense, QString& message)
+bool CExpenseEdits::Refuse(const QString& text)
 {
-    if (!expense.GetInfo().contains(u'\n') && !expense.GetInfo().contains(u'\r'))
-        return true;
-    message = kManyCommentLines;
+    if (IUserMessages* messages = m_document.Messages())
+        messages->MessageByText(text, kOnlyInDialog, MSG_OK);
     return false;
+}
+
+bool CExpenseEdits::HasOneCommentLine(const CExpence& expense)
+{
+    return !expense.GetInfo().contains(u'\n') && !expense.GetInfo().contains(u'\r');
+}
+
+bool CExpenseEdits::MayEditComments(const CExpence& expense)
+{
+    return HasOneCommentLine(expense) || Refuse(kManyCommentLines);
 }
 
 bool CExpenseEdits::SetComments(CExpence& expense, const QString& comments)
 {
-    QString message;
-    if (!MayEditComments(expense, message))
+    if (!HasOneCommentLine(expense))
         return false;
     return Changed(&expense, expense.SetInfo(comments));
 }
 
-bool CExpenseEdits::MayEditPayment(const CExpence& expense, QString& message)
+bool CExpenseEdits::HasOnePaymentAtMost(const CExpence& expense)
 {
-    if (expense.GetPaymentCount() < 2)
-        return true;
-    message = kManyPayments;
-    return false;
+    return expense.GetPaymentCount() < 2;
+}
+
+bool CExpenseEdits::MayEditPayment(const CExpence& expense)
+{
+    return HasOnePaymentAtMost(expense) || Refuse(kManyPayments);
 }
 
 void CExpenseEdits::EnsurePayment(CExpence& expense)
@@ -128,10 +138,9 @@ void CExpenseEdits::EnsurePayment(CExpence& expense)
 
 bool CExpenseEdits::SetAmount(CExpence& expense, Currency currency, const QString& text)
 {
-    QString message;
     const bool shekels = currency == Currency::Shekels;
     int amount = 0;
-    if (!MayEditPayment(expense, message)
+    if (!HasOnePaymentAtMost(expense)
         || !MoneyText::ParseAmount(text, shekels ? MoneyText::kMaxExpenseShekels : MoneyText::kMaxExpenseDollars,
                                    amount))
         return false;
@@ -144,8 +153,7 @@ bool CExpenseEdits::SetAmount(CExpence& expense, Currency currency, const QStrin
 
 bool CExpenseEdits::SetDate(CExpence& expense, const ShortDate& date)
 {
-    QString message;
-    if (!MayEditPayment(expense, message))
+    if (!HasOnePaymentAtMost(expense))
         return false;
     if (expense.GetDate() == date)
         return true;

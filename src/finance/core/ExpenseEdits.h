@@ -31,11 +31,13 @@ public:
 
     // The in-place edits. An empty description is ignored.
     bool SetName(CExpence& expense, const QString& name);
-    // Comments of several lines are edited in the dialog only: the refusal names why.
-    static bool MayEditComments(const CExpence& expense, QString& message);
+    // Comments of several lines are edited in the dialog only: the user is told why.
+    bool MayEditComments(const CExpence& expense);
     bool SetComments(CExpence& expense, const QString& comments);
-    // Amounts and the date of an expense with two payments or more are edited in the dialog only.
-    static bool MayEditPayment(const CExpence& expense, QString& message);
+    // Amounts and the date of an expense with two payments or more are edited in the dialog only:
+    // the user is told why. The date cell opens the dialog instead, so it asks quietly.
+    bool MayEditPayment(const CExpence& expense);
+    static bool HasOnePaymentAtMost(const CExpence& expense);
     // A whole number within the dialog's limits; false (nothing changes) for any other text.
     bool SetAmount(CExpence& expense, Currency currency, const QString& text);
     bool SetDate(CExpence& expense, const ShortDate& date);
@@ -51,6 +53,8 @@ public:
 
 private:
     bool Changed(CExpence* expense, bool changed);
+    static bool HasOneCommentLine(const CExpence& expense);
+    bool Refuse(const QString& text);
     static bool Fill(CExpence& expense, const CPaymentPlan& plan, const QString& payer, const QString& name,
                      const QString& comments);
     // An expense without payments gets one holding its own values, so that an in-place amount or

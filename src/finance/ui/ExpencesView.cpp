@@ -418,19 +418,19 @@ void CExpencesView::SortByDate()
     Refill(expense);
 }
 
-bool CExpencesView::MayEditCell(int column, int row, QString& message)
+bool CExpencesView::MayEditCell(int column, int row, QString&)
 {
     const CExpence* expense = m_model.ExpenseAt(row);
     if (!expense)
         return false;
     switch (column) {
     case CExpenseListModel::ColComments:
-        return CExpenseEdits::MayEditComments(*expense, message);
+        return CExpenseEdits(GetDocument(), this).MayEditComments(*expense);
     case CExpenseListModel::ColShekels:
     case CExpenseListModel::ColDollars:
-        return CExpenseEdits::MayEditPayment(*expense, message);
+        return CExpenseEdits(GetDocument(), this).MayEditPayment(*expense);
     case CExpenseListModel::ColDate:
-        if (expense->GetPaymentCount() >= 2) {
+        if (!CExpenseEdits::HasOnePaymentAtMost(*expense)) {
             // Several payments have several dates: the dialog shows them all.
             QTimer::singleShot(0, this, [this, expense] {
                 SelectExpense(expense);
