@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -44,8 +46,16 @@ CPaymentDlg::CPaymentDlg(const CExpence* expense, IUserMessages* messages, QWidg
 {
     setWindowTitle(expense ? QStringLiteral("שינוי הוצאה קיימת") : QStringLiteral("הוספת הוצאה חדשה"));
     m_name = new QLineEdit(expense ? expense->GetName() : CExpenseEdits::NewExpenseName(), this);
-    m_comments = new QPlainTextEdit(expense ? expense->GetInfo() : QString(), this);
+    m_comments = new QPlainTextEdit(this);
     m_comments->setTabChangesFocus(true);
+    // Lines start at the side the interface reads from, whatever their first letter.
+    QTextOption option = m_comments->document()->defaultTextOption();
+    option.setTextDirection(Language::IsHebrew() ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment(Qt::AlignAbsolute | (Language::IsHebrew() ? Qt::AlignRight : Qt::AlignLeft));
+    m_comments->document()->setDefaultTextOption(option);
+    // The editor breaks lines at "\n" alone; a "\r" left in would be a character of the line.
+    m_comments->setPlainText(expense ? QString(expense->GetInfo()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                     : QString());
     m_comments->setFixedHeight(m_comments->fontMetrics().lineSpacing() * 4);
     m_payer = new QComboBox(this);
     m_payer->addItems(PayerChoices());
@@ -66,10 +76,19 @@ CPaymentDlg::CPaymentDlg(const CExpence* expense, IUserMessages* messages, QWidg
     m_list->SetColumnEditKind(CPaymentRowsModel::ColInfo, CellEditKind::Text);
     m_list->setColumnHidden(CPaymentRowsModel::ColShekels, Language::IsEnglish());
     m_list->horizontalHeader()->setStretchLastSection(true);
-    m_list->setColumnWidth(CPaymentRowsModel::ColNumber, 40);
-    m_list->setColumnWidth(CPaymentRowsModel::ColDate, 90);
-    m_list->setMinimumWidth(460);
-    m_list->setMinimumHeight(m_list->verticalHeader()->defaultSectionSize() * 13);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int digit = m_list->fontMetrics().horizontalAdvance(QStringLiteral("0"));
+    m_list->setColumnWidth(CPaymentRowsModel::ColNumber, digit * 5);
+    m_list->setColumnWidth(CPaymentRowsModel::ColDate, digit * 12);
+    m_list->setColumnWidth(CPaymentRowsModel::ColShekels, digit * 10);
+    m_list->setColumnWidth(CPaymentRowsModel::ColDollars, digit * 9);
+    m_list->setColumnWidth(CPaymentRowsModel::ColPaid, digit * 7);
+    m_list->setMinimumWidth(digit * 66);
+    const int rowHeight = m_list->fontMetrics().height() + 6;
+    m_list->SetRowHeight(rowHeight);
+    // Every row of the ten payments, the empty row and the sum row is seen without scrolling.
+    m_list->setMinimumHeight(rowHeight * m_model.rowCount() + m_list->horizontalHeader()->sizeHint().height()
+                             + 2 * m_list->frameWidth());
     connect(m_list, &QAbstractItemView::doubleClicked, this, [this] { EditPayment(); });
 
     m_add = new QPushButton(QStringLiteral("הוספת תשלום"), this);

@@ -22,6 +22,14 @@
 #include "guests/ui/SelectGuestsDlg.h"
 #include "seating/ui/TableDefDlg.h"
 #include "seating/ui/TableDlg.h"
+#include "data/records/Expence.h"
+#include "finance/core/ExpenseEdits.h"
+#include "finance/core/PaymentPlan.h"
+#include "finance/ui/DatePickerDlg.h"
+#include "finance/ui/DolarRateDlg.h"
+#include "finance/ui/ExpencesDlg.h"
+#include "finance/ui/ExpencesView.h"
+#include "finance/ui/PaymentDlg.h"
 #include "data/storage/DataLocation.h"
 #include "data/storage/IniFile.h"
 #include "data/settings/Language.h"
@@ -136,6 +144,47 @@ void ShootLayout(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUser
     frame.hide();
 }
 
+// The money pages once an event is filled in: a rate, payments paid and unpaid, and their dialogs.
+void ShootFilledFinance(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUserMessages& messages,
+                        IPlatform& platform)
+{
+    CExpenseEdits edits(document);
+    edits.SetDollarRate(3.75);
+    const QList<CExpence*> expenses = document.Expenses();
+    CPaymentPlan hall;
+    hall.Add({20000, 0, true, ShortDate{2026, 3, 5}, QStringLiteral("מקדמה")});
+    hall.Add({45000, 0, false, ShortDate{2026, 8, 20}, QString()});
+    hall.Add({0, 1500, false, ShortDate{2026, 8, 21}, QStringLiteral("בדולרים")});
+    edits.Edit(*expenses[1], hall, CPaymentDlg::PayerChoices()[5], expenses[1]->GetName(),
+               QStringLiteral("לסגור מחיר\r\nלשאול על חניה"));
+    edits.SetAmount(*expenses[0], CExpenseEdits::Currency::Shekels, QStringLiteral("52000"));
+    edits.SetDate(*expenses[0], ShortDate{2026, 7, 1});
+    edits.SetAmount(*expenses[2], CExpenseEdits::Currency::Dollars, QStringLiteral("2400"));
+    edits.SetFullyPaid(*expenses[2]);
+    edits.SetComments(*expenses[2], QStringLiteral("כולל אלבום"));
+
+    CMainFrame frame(document, app, messages, platform, 1280);
+    frame.resize(1280, 800);
+    frame.show();
+    QApplication::processEvents();
+    frame.ShowPage(CExpencesView::kPosition);
+    if (auto* view = frame.findChild<CExpencesView*>())
+        view->SelectExpense(expenses[1]);
+    shooter.Shoot(frame, QStringLiteral("filled-06"));
+    frame.hide();
+
+    CPaymentDlg expense(expenses[1], &messages);
+    shooter.Shoot(expense, QStringLiteral("dialog-expense"));
+    CPaymentDlg newExpense(nullptr, &messages);
+    shooter.Shoot(newExpense, QStringLiteral("dialog-expense-new"));
+    CExpencesDlg payment(*hall.At(0), &messages);
+    shooter.Shoot(payment, QStringLiteral("dialog-payment"));
+    CDolarRateDlg rate(3.75, &messages);
+    shooter.Shoot(rate, QStringLiteral("dialog-dollar-rate"));
+    CDatePickerDlg picker(QStringLiteral("תאריך התשלום"), ShortDate{2026, 8, 20});
+    shooter.Shoot(picker, QStringLiteral("dialog-date"));
+}
+
 // The dialogs of the guest and table pages, over the example event.
 void ShootRecordDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
@@ -239,5 +288,6 @@ int main(int argc, char** argv)
     ShootLayout(shooter, document, realTimeApp, messages, platform, QStringLiteral("realtime"), QSize(1280, 800));
 
     ShootDialogs(shooter, document, messages);
+    ShootFilledFinance(shooter, document, ravivaz, messages, platform);
     return 0;
 }
