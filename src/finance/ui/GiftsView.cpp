@@ -59,6 +59,7 @@ void CGiftsView::BuildLayout()
     m_list->SetColumnEditKind(CGiftListModel::ColShekels, CellEditKind::Number);
     m_list->SetColumnEditKind(CGiftListModel::ColDollars, CellEditKind::Number);
     m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (Language::IsEnglish()) {
         // English reads names, description, dollars, total and then the comment.
         m_list->setColumnHidden(CGiftListModel::ColShekels, true);
@@ -211,7 +212,9 @@ void CGiftsView::FitColumns()
     m_list->setColumnWidth(CGiftListModel::ColNumber, hebrew ? 27 : 30);
     m_list->setColumnWidth(CGiftListModel::ColNames, width / 3 - 27);
     m_list->setColumnWidth(CGiftListModel::ColDescription, hebrew ? width / 6 : width / 5);
-    m_list->setColumnWidth(CGiftListModel::ColComment, hebrew ? width / 7 : width / 5);
+    // The English comment comes last and takes what the other columns leave.
+    m_list->setColumnWidth(CGiftListModel::ColComment,
+                           hebrew ? width / 7 : qMax(40, width - 30 - (width / 3 - 27) - width / 5 - (width / 5 - 55) - (width / 8 + 5)));
     m_list->setColumnWidth(CGiftListModel::ColShekels, width / 9);
     m_list->setColumnWidth(CGiftListModel::ColDollars, hebrew ? width / 9 : width / 5 - 55);
     m_list->setColumnWidth(CGiftListModel::ColTotal, hebrew ? width / 9 : width / 8 + 5);

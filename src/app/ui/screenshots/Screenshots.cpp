@@ -24,11 +24,14 @@
 #include "seating/ui/TableDlg.h"
 #include "data/records/Expence.h"
 #include "finance/core/ExpenseEdits.h"
+#include "finance/core/GiftEdits.h"
 #include "finance/core/PaymentPlan.h"
 #include "finance/ui/DatePickerDlg.h"
 #include "finance/ui/DolarRateDlg.h"
 #include "finance/ui/ExpencesDlg.h"
 #include "finance/ui/ExpencesView.h"
+#include "finance/ui/GiftsView.h"
+#include "finance/ui/MatanotDlg.h"
 #include "finance/ui/PaymentDlg.h"
 #include "data/storage/DataLocation.h"
 #include "data/storage/IniFile.h"
@@ -48,6 +51,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QDialog>
 #include <QTimer>
 
 #include <cstdio>
@@ -163,10 +167,31 @@ void ShootFilledFinance(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app
     edits.SetFullyPaid(*expenses[2]);
     edits.SetComments(*expenses[2], QStringLiteral("כולל אלבום"));
 
+    const bool hebrew = Language::IsHebrew();
+    const struct
+    {
+        QString name, family, gift, comment;
+        int shekels, dollars;
+    } gifts[] = {
+        {hebrew ? QStringLiteral("דנה") : QStringLiteral("Dana"), hebrew ? QStringLiteral("לוי") : QStringLiteral("Levi"),
+         hebrew ? QStringLiteral("סט כוסות") : QStringLiteral("Glasses"), QString(), 500, 100},
+        {hebrew ? QStringLiteral("רון ומיכל") : QStringLiteral("Ron and Michal"),
+         hebrew ? QStringLiteral("כהן") : QStringLiteral("Cohen"), QString(),
+         hebrew ? QStringLiteral("צ'ק דחוי") : QStringLiteral("Post-dated cheque"), 1200, 0},
+        {hebrew ? QStringLiteral("אבי") : QStringLiteral("Avi"), hebrew ? QStringLiteral("מור") : QStringLiteral("Mor"),
+         QString(), QString(), 0, 250},
+    };
+    CGiftEdits giftEdits(document);
+    for (const auto& gift : gifts)
+        giftEdits.Set(*document.AddGuest(gift.name, gift.family, nullptr), gift.gift, gift.comment, gift.shekels,
+                      gift.dollars);
+
     CMainFrame frame(document, app, messages, platform, 1280);
     frame.resize(1280, 800);
     frame.show();
     QApplication::processEvents();
+    frame.ShowPage(CGiftsView::kPosition);
+    shooter.Shoot(frame, QStringLiteral("filled-05"));
     frame.ShowPage(CExpencesView::kPosition);
     if (auto* view = frame.findChild<CExpencesView*>())
         view->SelectExpense(expenses[1]);
@@ -183,6 +208,8 @@ void ShootFilledFinance(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app
     shooter.Shoot(rate, QStringLiteral("dialog-dollar-rate"));
     CDatePickerDlg picker(QStringLiteral("תאריך התשלום"), ShortDate{2026, 8, 20});
     shooter.Shoot(picker, QStringLiteral("dialog-date"));
+    CMatanotDlg gift(*document.Guests().front(), &messages);
+    shooter.Shoot(gift, QStringLiteral("dialog-gift"));
 }
 
 // The dialogs of the guest and table pages, over the example event.
@@ -273,6 +300,15 @@ int main(int argc, char** argv)
     CNewZelDoc document(location, &messages);
     document.OnNewDocument();
     document.DiscardOnClose();
+
+    // A page may ask a question the first time it is shown (the gifts page asks for the dollar
+    // rate): the pictures are of the pages, so such a dialog is closed unanswered.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    closer.start(50);
 
     ShootLayout(shooter, document, ravivaz, messages, platform, QStringLiteral("normal"), QSize(1280, 800));
     ShootLayout(shooter, document, ravivaz, messages, platform, QStringLiteral("narrow"), QSize(1000, 700));
