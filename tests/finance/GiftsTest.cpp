@@ -7,6 +7,7 @@
 #include "controls/CommandIds.h"
 #include "controls/ListCtrlEx.h"
 #include "controls/NumberSpinEdit.h"
+#include "controls/SearchTableDlg.h"
 #include "data/document/ViewHint.h"
 #include "guests/ui/GuestInfoTab2.h"
 #include "guests/ui/GuestsView.h"
@@ -270,4 +271,30 @@ TEST_F(GiftsViewEnglishTest, TheEnglishRowShowsDollarsAloneAndTheCommentLast)
     EXPECT_EQ(m_view->List()->horizontalHeader()->visualIndex(Col::ColComment), Col::ColumnCount - 1);
     EXPECT_EQ(Cell(0, Col::ColTotal), QStringLiteral("100.0"));
     EXPECT_EQ(m_view->TotalLabel()->text(), QStringLiteral("900.00"));
+}
+
+TEST_F(GiftsViewTest, F3FindsTheNextGuestByName)
+{
+    m_event.AddGuest("Dana", "Levi");
+    m_event.AddGuest("Ron");
+    m_event.AddGuest("Danny", "Mor");
+    Show();
+    CModalScript script;
+    script.Then([](QWidget* window) {
+        auto* dialog = qobject_cast<CSearchTableDlg*>(window);
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->GuestField(), "Dan");
+        dialog->accept();
+    });
+    m_view->OnCommand(ID_OBJECT_FIND);
+    EXPECT_EQ(script.Pending(), 0);
+    EXPECT_EQ(m_view->List()->SelectedRow(), 0);
+    m_view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_view.get()));
+    m_view->List()->setFocus();
+    QTest::keyClick(m_view->List(), Qt::Key_F3);
+    EXPECT_EQ(m_view->List()->SelectedRow(), 2);
+    QTest::keyClick(m_view->List(), Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(m_view->List()->SelectedRow(), 0);
+    EXPECT_TRUE(m_event.Messages().ShownMessages().isEmpty());
 }

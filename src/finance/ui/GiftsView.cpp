@@ -5,10 +5,14 @@
 #include "finance/core/MoneyText.h"
 #include "finance/ui/MatanotDlg.h"
 
+#include "guests/core/GuestSearch.h"
+
 #include "controls/CommandIds.h"
 #include "controls/DialogHelpers.h"
 #include "controls/ListCtrlEx.h"
 #include "controls/MarkupTooltip.h"
+#include "controls/SearchTableDlg.h"
+#include "controls/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/ViewHint.h"
 #include "data/records/Guest.h"
@@ -76,6 +80,10 @@ void CGiftsView::BuildLayout()
     });
     auto* deleteKey = new QShortcut(QKeySequence::Delete, m_list, nullptr, nullptr, Qt::WidgetShortcut);
     connect(deleteKey, &QShortcut::activated, this, &CGiftsView::DeleteGift);
+    auto* findNext = new QShortcut(QKeySequence(Qt::Key_F3), m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(findNext, &QShortcut::activated, this, [this] { FindNext(true); });
+    auto* findPrevious = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(findPrevious, &QShortcut::activated, this, [this] { FindNext(false); });
 
     m_edit = new QPushButton(QStringLiteral("עריכת מתנה"), this);
     m_delete = new QPushButton(QStringLiteral("מחיקת מתנה"), this);
@@ -161,20 +169,50 @@ void CGiftsView::OnActivate()
 
 bool CGiftsView::HandlesCommand(int commandId) const
 {
-    return commandId == ID_OBJECT_ADD || commandId == ID_OBJECT_EDIT || commandId == ID_OBJECT_DELETE;
+    return commandId == ID_OBJECT_ADD || commandId == ID_OBJECT_EDIT || commandId == ID_OBJECT_DELETE
+           || commandId == ID_OBJECT_FIND;
 }
 
-bool CGiftsView::IsCommandEnabled(int) const
+bool CGiftsView::IsCommandEnabled(int commandId) const
 {
-    return SelectedGuest() != nullptr;
+    return commandId == ID_OBJECT_FIND || SelectedGuest() != nullptr;
 }
 
 void CGiftsView::OnCommand(int commandId)
 {
-    if (commandId == ID_OBJECT_DELETE)
+    switch (commandId) {
+    case ID_OBJECT_DELETE:
         DeleteGift();
-    else
+        break;
+    case ID_OBJECT_FIND:
+        Search();
+        break;
+    default:
         EditGift();
+        break;
+    }
+}
+
+void CGiftsView::Search()
+{
+    CSearchTableDlg dialog(m_searchUp, m_searchText, QString(), false, true, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_searchText = dialog.GuestText();
+    m_searchUp = dialog.IsUp();
+    FindNext(!m_searchUp);
+}
+
+bool CGiftsView::FindNext(bool down)
+{
+    const int row = GuestSearch::Find(GetDocument().Guests(), m_searchText, m_lastFound, down);
+    if (row < 0 || row >= m_model.rowCount()) {
+        UserQuestion::Ask(GetDocument().Messages(), QStringLiteral("לא נמצא מוזמן זה"), QStringLiteral("לא נמצא מוזמן"), MSG_OK);
+        return false;
+    }
+    m_list->SelectRow(row);
+    m_lastFound = row;
+    return true;
 }
 
 CGuest* CGiftsView::SelectedGuest() const
@@ -184,6 +222,7 @@ CGuest* CGiftsView::SelectedGuest() const
 
 void CGiftsView::Refill()
 {
+    m_lastFound = -1;
     const int previous = m_list->SelectedRow();
     m_model.Refill();
     const int rows = m_model.rowCount();

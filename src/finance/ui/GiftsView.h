@@ -36,6 +36,10 @@ public:
     void DeleteGift();
     // Asks the application to show the selected guest's details.
     void ShowGuestDetails();
+    // The search dialog, then the search; the next match of the last text, false (and a message)
+    // without one.
+    void Search();
+    bool FindNext(bool down);
     QMenu* BuildContextMenu(QWidget* parent);
     QString TipMarkup(int row) const;
 
@@ -69,4 +73,7 @@ private:
     QLabel* m_total = nullptr;
     QLabel* m_warning = nullptr;
     bool m_activated = false;
+    int m_lastFound = -1;
+    QString m_searchText;
+    bool m_searchUp = false;
 };
