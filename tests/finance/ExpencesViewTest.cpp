@@ -9,6 +9,7 @@
 #include "data/records/Expence.h"
 
 #include "HintLog.h"
+#include "ListDriver.h"
 #include "ModalScript.h"
 #include "ViewTestEvent.h"
 
@@ -27,53 +28,13 @@ namespace {
 
 using Col = CExpenseListModel::Column;
 
-class ExpencesViewTest : public ::testing::Test
-{
-protected:
-    explicit ExpencesViewTest(UiLanguage language = UiLanguage::Hebrew)
-        : m_event(language)
-    {
-    }
-
-    void Show()
-    {
-        m_view = std::make_unique<CExpencesView>(m_event.Doc());
-        m_view->resize(1100, 700);
-        m_view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_view.get()));
-    }
-
-    void ClickCell(int row, int column)
-    {
-        CListCtrlEx* list = m_view->List();
-        list->scrollTo(list->model()->index(row, column));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, column)).center());
-    }
-
-    // F2 on the cell, the text typed over the editor's, then Enter.
-    void TypeInto(int row, int column, const QString& text)
-    {
-        ClickCell(row, column);
-        QTest::keyClick(m_view->List(), Qt::Key_F2);
-        ASSERT_TRUE(m_view->List()->IsEditing());
-        QLineEdit* line = m_view->List()->Editor()->LineEdit();
-        line->selectAll();
-        QTest::keyClick(line, Qt::Key_Delete);
-        QTest::keyClicks(line, text);
-        QTest::keyClick(line, Qt::Key_Return);
-    }
-
-    QString Cell(int row, int column) const { return m_view->List()->CellText(row, column); }
-
-    CViewTestEvent m_event;
-    std::unique_ptr<CExpencesView> m_view;
-};
+using ExpencesViewTest = CViewTest<CExpencesView>;
 
 class ExpencesViewEnglishTest : public ExpencesViewTest
 {
 protected:
     ExpencesViewEnglishTest()
-        : ExpencesViewTest(UiLanguage::English)
+        : CViewTest(UiLanguage::English)
     {
     }
 };

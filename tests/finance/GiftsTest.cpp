@@ -13,6 +13,7 @@
 #include "guests/ui/GuestsView.h"
 
 #include "HintLog.h"
+#include "ListDriver.h"
 #include "ModalScript.h"
 #include "ViewTestEvent.h"
 
@@ -30,51 +31,13 @@ namespace {
 
 using Col = CGiftListModel::Column;
 
-class GiftsViewTest : public ::testing::Test
-{
-protected:
-    explicit GiftsViewTest(UiLanguage language = UiLanguage::Hebrew)
-        : m_event(language)
-    {
-    }
-
-    void Show()
-    {
-        m_view = std::make_unique<CGiftsView>(m_event.Doc());
-        m_view->resize(1100, 600);
-        m_view->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_view.get()));
-    }
-
-    void ClickCell(int row, int column)
-    {
-        CListCtrlEx* list = m_view->List();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, column)).center());
-    }
-
-    void TypeInto(int row, int column, const QString& text)
-    {
-        ClickCell(row, column);
-        QTest::keyClick(m_view->List(), Qt::Key_F2);
-        ASSERT_TRUE(m_view->List()->IsEditing());
-        QLineEdit* line = m_view->List()->Editor()->LineEdit();
-        line->selectAll();
-        QTest::keyClick(line, Qt::Key_Delete);
-        QTest::keyClicks(line, text);
-        QTest::keyClick(line, Qt::Key_Return);
-    }
-
-    QString Cell(int row, int column) const { return m_view->List()->CellText(row, column); }
-
-    CViewTestEvent m_event;
-    std::unique_ptr<CGiftsView> m_view;
-};
+using GiftsViewTest = CViewTest<CGiftsView>;
 
 class GiftsViewEnglishTest : public GiftsViewTest
 {
 protected:
     GiftsViewEnglishTest()
-        : GiftsViewTest(UiLanguage::English)
+        : CViewTest(UiLanguage::English)
     {
     }
 };

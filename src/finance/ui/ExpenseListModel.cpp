@@ -7,52 +7,24 @@
 #include <QColor>
 
 CExpenseListModel::CExpenseListModel(CNewZelDoc& document, QObject* parent)
-    : QAbstractTableModel(parent)
+    : CDocumentListModel(ColumnCount, parent)
     , m_document(document)
 {
 }
 
-void CExpenseListModel::Refill()
+int CExpenseListModel::RecordCount() const
 {
-    beginResetModel();
-    m_rows = int(m_document.Expenses().size());
-    endResetModel();
-}
-
-void CExpenseListModel::RefreshExpense(const CExpence* expense)
-{
-    const int row = RowOf(expense);
-    if (row >= 0)
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-}
-
-void CExpenseListModel::Clear()
-{
-    beginResetModel();
-    m_rows = 0;
-    endResetModel();
+    return int(m_document.Expenses().size());
 }
 
 CExpence* CExpenseListModel::ExpenseAt(int row) const
 {
-    const QList<CExpence*>& expenses = m_document.Expenses();
-    return row >= 0 && row < m_rows && row < expenses.size() ? expenses[row] : nullptr;
+    return At(m_document.Expenses(), row);
 }
 
 int CExpenseListModel::RowOf(const CExpence* expense) const
 {
-    const int row = expense ? int(m_document.Expenses().indexOf(const_cast<CExpence*>(expense))) : -1;
-    return row < m_rows ? row : -1;
-}
-
-int CExpenseListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_rows;
-}
-
-int CExpenseListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
+    return RowIn(m_document.Expenses(), expense);
 }
 
 QVariant CExpenseListModel::data(const QModelIndex& index, int role) const
@@ -96,15 +68,6 @@ QVariant CExpenseListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
-}
-
-bool CExpenseListModel::setData(const QModelIndex& index, const QVariant&, int role)
-{
-    // The view wrote the value into the expense already: the row is read again.
-    if (role != Qt::EditRole || !ExpenseAt(index.row()))
-        return false;
-    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), ColumnCount - 1));
-    return true;
 }
 
 QVariant CExpenseListModel::headerData(int section, Qt::Orientation orientation, int role) const

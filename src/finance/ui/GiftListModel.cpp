@@ -11,58 +11,30 @@
 #include <QColor>
 
 CGiftListModel::CGiftListModel(CNewZelDoc& document, QObject* parent)
-    : QAbstractTableModel(parent)
+    : CDocumentListModel(ColumnCount, parent)
     , m_document(document)
 {
 }
 
-void CGiftListModel::Refill()
+int CGiftListModel::RecordCount() const
 {
-    beginResetModel();
-    m_rows = m_document.GuestCount();
-    endResetModel();
-}
-
-void CGiftListModel::RefreshGuest(const CGuest* guest)
-{
-    const int row = RowOf(guest);
-    if (row >= 0)
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    return m_document.GuestCount();
 }
 
 void CGiftListModel::RefreshTotals()
 {
-    if (m_rows > 0)
-        emit dataChanged(index(0, ColTotal), index(m_rows - 1, ColTotal));
-}
-
-void CGiftListModel::Clear()
-{
-    beginResetModel();
-    m_rows = 0;
-    endResetModel();
+    if (Rows() > 0)
+        emit dataChanged(index(0, ColTotal), index(Rows() - 1, ColTotal));
 }
 
 CGuest* CGiftListModel::GuestAt(int row) const
 {
-    const QList<CGuest*>& guests = m_document.Guests();
-    return row >= 0 && row < m_rows && row < guests.size() ? guests[row] : nullptr;
+    return At(m_document.Guests(), row);
 }
 
 int CGiftListModel::RowOf(const CGuest* guest) const
 {
-    const int row = guest ? int(m_document.Guests().indexOf(const_cast<CGuest*>(guest))) : -1;
-    return row < m_rows ? row : -1;
-}
-
-int CGiftListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_rows;
-}
-
-int CGiftListModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
+    return RowIn(m_document.Guests(), guest);
 }
 
 QVariant CGiftListModel::data(const QModelIndex& index, int role) const
@@ -102,15 +74,6 @@ QVariant CGiftListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
-}
-
-bool CGiftListModel::setData(const QModelIndex& index, const QVariant&, int role)
-{
-    // The view wrote the value into the guest already: the row is read again.
-    if (role != Qt::EditRole || !GuestAt(index.row()))
-        return false;
-    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), ColumnCount - 1));
-    return true;
 }
 
 QVariant CGiftListModel::headerData(int section, Qt::Orientation orientation, int role) const

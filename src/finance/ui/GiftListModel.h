@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QAbstractTableModel>
+#include "finance/ui/DocumentListModel.h"
 
 class CGuest;
 class CNewZelDoc;
 
 // The rows of the gifts list: every guest of the event, in stored order, with or without a gift.
 // The shekels column is the Hebrew interface's only.
-class CGiftListModel : public QAbstractTableModel
+class CGiftListModel : public CDocumentListModel
 {
     Q_OBJECT
 
@@ -16,21 +16,18 @@ public:
 
     explicit CGiftListModel(CNewZelDoc& document, QObject* parent = nullptr);
 
-    void Refill();
-    void RefreshGuest(const CGuest* guest);
+    void RefreshGuest(const CGuest* guest) { RefreshRow(RowOf(guest)); }
     // The rate changed: every total is drawn again.
     void RefreshTotals();
-    void Clear();
     CGuest* GuestAt(int row) const;
     int RowOf(const CGuest* guest) const;
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+protected:
+    int RecordCount() const override;
 
 private:
     CNewZelDoc& m_document;
-    int m_rows = 0;
 };
