@@ -28,6 +28,8 @@ CDolarRateDlg::CDolarRateDlg(double rate, IUserMessages* messages, QWidget* pare
     layout->addWidget(DialogHelpers::OkCancel(this));
     m_rate->setFocus();
     m_rate->selectAll();
+    // The window manager cuts a title wider than the window.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
 }
 
 bool CDolarRateDlg::ReadRate(double& rate) const
