@@ -49,6 +49,7 @@ QString CCliOptions::Usage()
         "  meetings FOLDER [--ics OUT]\n"
         "                         list the meetings by date (date, subject, contact); --ics writes\n"
         "                         them into one calendar file\n"
+        "  finance FOLDER [--json] print the sums of the gifts and expenses of an event folder\n"
         "  resave FOLDER          load an event folder and write it back as WeddingData.xml\n"
         "                         (exits 2 while Ravivaz or another writer holds the data folder)\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"

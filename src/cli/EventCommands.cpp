@@ -6,6 +6,10 @@
 #include "data/storage/DataLocation.h"
 #include "data/document/NewZelDoc.h"
 #include "data/records/Meeting.h"
+#include "data/settings/Language.h"
+#include "finance/core/ExpenseTotals.h"
+#include "finance/core/GiftTotals.h"
+#include "finance/core/MoneyText.h"
 #include "planner/core/MeetingCalendar.h"
 
 #include <QDir>
@@ -54,6 +58,29 @@ bool TakeFolder(QStringList words, const char* command, QString& folder, QTextSt
     return true;
 }
 
+using Values = QList<QPair<QString, QJsonValue>>;
+
+void PrintValues(const Values& values, bool json, QTextStream& out)
+{
+    if (json) {
+        QJsonObject object;
+        for (const auto& [key, value] : values)
+            object.insert(key, value);
+        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
+        return;
+    }
+    for (const auto& [key, value] : values) {
+        out << key << ": ";
+        if (value.isBool())
+            out << (value.toBool() ? "yes" : "no");
+        else if (value.isString())
+            out << value.toString();
+        else
+            out << QString::number(value.toInteger());
+        out << '\n';
+    }
+}
+
 }
 
 int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err)
@@ -63,7 +90,7 @@ int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err)
         return 2;
     CFolderSession session(folder, err);
     CNewZelDoc& doc = session.Document();
-    const QList<QPair<QString, QJsonValue>> values = {
+    const Values values = {
         {QStringLiteral("guests"), doc.GuestCount()},
         {QStringLiteral("groups"), int(doc.Groups().size())},
         {QStringLiteral("tables"), int(doc.Tables().size())},
@@ -76,16 +103,33 @@ int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err)
         {QStringLiteral("coming"), doc.SumComing()},
         {QStringLiteral("modified"), doc.IsModified()},
     };
-    if (options.HasFlag(QStringLiteral("--json"))) {
-        QJsonObject object;
-        for (const auto& [key, value] : values)
-            object.insert(key, value);
-        out << QJsonDocument(object).toJson(QJsonDocument::Indented);
-    } else {
-        for (const auto& [key, value] : values)
-            out << key << ": " << (value.isBool() ? (value.toBool() ? "yes" : "no") : QString::number(value.toInt()))
-                << '\n';
-    }
+    PrintValues(values, options.HasFlag(QStringLiteral("--json")), out);
+    return 0;
+}
+
+int RunFinance(const CCliOptions& options, QTextStream& out, QTextStream& err)
+{
+    QString folder;
+    if (!TakeFolder(options.Arguments(), "finance", folder, err))
+        return 2;
+    CFolderSession session(folder, err);
+    CNewZelDoc& doc = session.Document();
+    const double rate = doc.Settings().GetDolarToShekel();
+    const CGiftTotals gifts = CGiftTotals::Compute(doc.Guests(), rate);
+    const CExpenseTotals expenses = CExpenseTotals::Compute(doc.Expenses(), rate, Language::IsHebrew());
+    const Values values = {
+        {QStringLiteral("rate"), MoneyText::Rate(rate)},
+        {QStringLiteral("giftShekels"), MoneyText::Whole(gifts.shekels)},
+        {QStringLiteral("giftDollars"), MoneyText::Whole(gifts.dollars)},
+        {QStringLiteral("giftTotal"), MoneyText::TwoDecimals(gifts.total)},
+        {QStringLiteral("shekels"), MoneyText::Whole(double(expenses.shekels))},
+        {QStringLiteral("dollars"), MoneyText::Whole(double(expenses.dollars))},
+        {QStringLiteral("dollarsInShekels"), MoneyText::Whole(expenses.dollarsInShekels)},
+        {QStringLiteral("total"), MoneyText::Whole(expenses.total)},
+        {QStringLiteral("paid"), MoneyText::Whole(expenses.paid)},
+        {QStringLiteral("remaining"), MoneyText::Whole(expenses.remaining)},
+    };
+    PrintValues(values, options.HasFlag(QStringLiteral("--json")), out);
     return 0;
 }
 

@@ -27,6 +27,8 @@ int main(int argc, char** argv)
         result = RunInfo(options, out, err);
     else if (command == QLatin1String("meetings"))
         result = RunMeetings(options, out, err);
+    else if (command == QLatin1String("finance"))
+        result = RunFinance(options, out, err);
     else if (command == QLatin1String("resave"))
         result = RunResave(options, out, err);
     else if (command == QLatin1String("sms-send"))

@@ -35,6 +35,11 @@ public:
     void ShowToolTips(bool show);
     bool ToolTipsShown() const { return m_showTips; }
 
+signals:
+    // A button of the page asks for a command of the menu (the calculator, the dollar rate), which
+    // the window routes as if the menu had sent it.
+    void CommandRequested(int commandId);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -75,7 +75,11 @@ public:
         m_generalPath = m_dir.filePath(QStringLiteral("General.ini"));
         document = std::make_unique<CNewZelDoc>(m_location, &messages);
         document->OnNewDocument();
+        // With a rate the gifts page does not ask for one when a test passes through it.
+        document->Settings().SetDolarToShekel(kRate);
     }
+
+    static constexpr double kRate = 3.5;
 
     ~CFrameFixture()
     {

@@ -2,6 +2,7 @@
 
 #include "app/ui/AppDefinesDlg.h"
 #include "controls/CommandIds.h"
+#include "finance/ui/DolarRateDlg.h"
 #include "data/records/Guest.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/Platform.h"
@@ -34,6 +35,7 @@ bool CDocCommands::Handles(int command) const
     case ID_FILE_SAVE:
     case ID_MAIL_ALL_GUESTS:
     case ID_MAIL_UNCONFIRMED:
+    case ID_DOLLAR_RATE:
     case ID_CALCULATOR:
     case ID_SETTINGS:
         return true;
@@ -53,6 +55,9 @@ void CDocCommands::OnCommand(int command)
         break;
     case ID_MAIL_UNCONFIRMED:
         Mail(true);
+        break;
+    case ID_DOLLAR_RATE:
+        CDolarRateDlg::Run(m_document, nullptr, &m_frame);
         break;
     case ID_CALCULATOR:
         StartCalculator();

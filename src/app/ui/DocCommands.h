@@ -10,7 +10,7 @@ class IPlatform;
 class IUserMessages;
 
 // The document's menu commands that need the desktop or a dialog: save, the two mail commands,
-// the calculator and the settings dialog. They come after the active view in the routing.
+// the dollar rate, the calculator and the settings dialog. They come after the active view in the routing.
 class CDocCommands
 {
 public:

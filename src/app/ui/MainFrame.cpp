@@ -152,6 +152,7 @@ void CMainFrame::CreatePages(const PageFactory& factory)
         } else {
             CGenericView* view = CreateView(position, factory);
             view->setObjectName(QStringLiteral("page%1").arg(position));
+            connect(view, &CGenericView::CommandRequested, this, &CMainFrame::RouteCommand);
             m_views.insert(position, view);
             page = view;
         }

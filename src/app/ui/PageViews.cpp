@@ -1,6 +1,10 @@
 #include "app/ui/PageViews.h"
 
 #include "controls/GenericView.h"
+#include "finance/ui/ExpencesView.h"
+#include "finance/ui/GiftsView.h"
+#include "finance/ui/MatanotDlg.h"
+#include "guests/ui/GuestInfoTab2.h"
 #include "guests/ui/GuestsView.h"
 #include "planner/ui/MeetingView.h"
 #include "seating/ui/TablesView.h"
@@ -8,8 +12,16 @@
 CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& platform, QWidget* parent)
 {
     switch (position) {
-    case CGuestsView::kPosition:
-        return new CGuestsView(document, parent);
+    case CGuestsView::kPosition: {
+        auto* view = new CGuestsView(document, parent);
+        view->Tab2()->SetGiftEditor(
+            [&document, view](CGuest& guest) { CMatanotDlg::Run(document, guest, view, view); });
+        return view;
+    }
+    case CGiftsView::kPosition:
+        return new CGiftsView(document, parent);
+    case CExpencesView::kPosition:
+        return new CExpencesView(document, parent);
     case CTablesView::kPosition:
         return new CTablesView(document, parent);
     case CMeetingView::kPosition:

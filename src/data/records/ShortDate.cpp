@@ -24,6 +24,13 @@ bool ToNumber(const QString& text, quint16& number)
     return true;
 }
 
+// A day that the month has; a zero year counts as a leap year, so 29.2.00 stays.
+bool IsValidDayOfMonth(const ShortDate& date)
+{
+    return date.month >= 1 && date.month <= 12 && date.day >= 1
+           && date.day <= QDate(date.year == 0 ? 2000 : date.year, date.month, 1).daysInMonth();
+}
+
 }
 
 QString ShortDate::ToText() const
@@ -44,6 +51,13 @@ ShortDate ShortDate::FromText(const QString& text)
     if (!ToNumber(parts[0], english ? date.month : date.day) || !ToNumber(parts[1], english ? date.day : date.month)
         || !ToNumber(parts[2], date.year))
         return ShortDate();
+    // A date written in the other interface's order (an event saved in Hebrew and opened in English)
+    // is invalid in this order whenever its day is above 12: it is read in the other order then.
+    if (!date.IsEmpty() && !IsValidDayOfMonth(date)) {
+        const ShortDate swapped{date.year, date.day, date.month};
+        if (IsValidDayOfMonth(swapped))
+            return swapped;
+    }
     return date;
 }
 

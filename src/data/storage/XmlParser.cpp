@@ -817,6 +817,9 @@ void CXmlParser::EndRecord(Element element)
         }
         break;
     case Element::Expence:
+        // The data file carries no date of the expense itself: it is its first payment's.
+        if (m_expense && m_expense->GetPaymentCount() > 0)
+            m_expense->CPayment::SetDate(m_expense->GetPayment(0)->GetDate());
         if (m_expense)
             m_expense->ClearFlags();
         m_expense = nullptr;

@@ -54,8 +54,12 @@ void CGuestInfoTab2::BuildLayout()
     m_giftText->setWordWrap(true);
     m_giftAmount = new QLabel(m_giftBox);
     m_giftButton = new QPushButton(QStringLiteral("רישום מתנה"), m_giftBox);
-    // Gifts are entered on their own page, which is not here yet.
+    // Until the gift dialog is handed in there is nothing to open.
     m_giftButton->setEnabled(false);
+    connect(m_giftButton, &QPushButton::clicked, this, [this] {
+        if (m_guest && m_giftEditor)
+            m_giftEditor(*m_guest);
+    });
     auto* giftLayout = new QHBoxLayout(m_giftBox);
     giftLayout->addWidget(m_giftText, 1);
     giftLayout->addWidget(m_giftAmount);
@@ -160,6 +164,12 @@ void CGuestInfoTab2::ShowTransport(int choice)
     const QList<CGuest*>& guests = m_document.Guests();
     m_transportNow->setText(shown ? QString::number(GuestDetailsRules::TransportSum(guests, choice)) : QString());
     m_transportWith->setText(shown ? QString::number(GuestDetailsRules::TransportWithGuest(guests, *m_guest, choice)) : QString());
+}
+
+void CGuestInfoTab2::SetGiftEditor(std::function<void(CGuest&)> editor)
+{
+    m_giftEditor = std::move(editor);
+    m_giftButton->setEnabled(bool(m_giftEditor));
 }
 
 void CGuestInfoTab2::RefreshGift()

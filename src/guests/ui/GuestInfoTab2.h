@@ -2,6 +2,8 @@
 
 #include "guests/ui/GuestInfoTabBase.h"
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -22,6 +24,9 @@ public:
     void ShowGuest(CGuest* guest) override;
     void ToggleInvitationSent();
     void RefreshGift();
+    // The gift dialog lives with the gifts page; the window that holds both hands it in, and the
+    // gift button works from then on.
+    void SetGiftEditor(std::function<void(CGuest&)> editor);
     void EditRestrictions();
 
     QPushButton* NameLine() const { return m_name; }
@@ -51,6 +56,7 @@ private:
     QLabel* m_giftText;
     QLabel* m_giftAmount;
     QPushButton* m_giftButton;
+    std::function<void(CGuest&)> m_giftEditor;
     QCheckBox* m_invitationSent;
     QSpinBox* m_invitations;
     QLabel* m_code;
