@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "data/storage/DataFolderLock.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -123,4 +124,18 @@ TEST_F(SeatCommandTest, AnUnknownGroupOrAFolderWithoutAnEventStopsWithoutWriting
     const CliRun twoModes = Cli({"seat", Folder(), "--all", "--unseated"});
     EXPECT_EQ(twoModes.exitCode, 2);
     EXPECT_EQ(twoModes.err, QByteArray("ravivaz-cli seat: give one of --unseated, --all or --group NAME\n"));
+}
+
+TEST_F(SeatCommandTest, AHeldDataFolderIsLeftAlone)
+{
+    const QStringList before = QDir(Folder()).entryList(QDir::Files);
+    CDataFolderLock held(m_dir.path() + "/Data");
+    ASSERT_EQ(held.TryTake(), CDataFolderLock::Result::Taken);
+
+    const CliRun run = Cli({"seat", Folder(), "--all"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.startsWith(QString("ravivaz-cli seat: the data folder \"%1/Data\" is in use").arg(m_dir.path()).toUtf8()))
+        << run.err.constData();
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(QDir(Folder()).entryList(QDir::Files), before);
 }
