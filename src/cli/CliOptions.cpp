@@ -52,6 +52,9 @@ QString CCliOptions::Usage()
         "  finance FOLDER [--json] print the sums of the gifts and expenses of an event folder\n"
         "  resave FOLDER          load an event folder and write it back as WeddingData.xml\n"
         "                         (exits 2 while Ravivaz or another writer holds the data folder)\n"
+        "  seat FOLDER --unseated|--all|--group NAME [--json]\n"
+        "                         seat the unseated guests, all guests or one table for a group\n"
+        "                         by their groups, save, and list every table with its guests\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -5,15 +5,20 @@
 #include "data/storage/DataFolderLock.h"
 #include "data/storage/DataLocation.h"
 #include "data/document/NewZelDoc.h"
+#include "data/records/Group.h"
+#include "data/records/Guest.h"
 #include "data/records/Meeting.h"
+#include "data/records/Table.h"
 #include "data/settings/Language.h"
 #include "finance/core/ExpenseTotals.h"
 #include "finance/core/GiftTotals.h"
 #include "finance/core/MoneyText.h"
 #include "planner/core/MeetingCalendar.h"
+#include "seating/core/AutoSeating.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -81,6 +86,81 @@ void PrintValues(const Values& values, bool json, QTextStream& out)
     }
 }
 
+// The data file or one of the older files an event was kept in before it.
+bool IsEventFolder(const QString& folder)
+{
+    const QDir dir(folder);
+    for (const int code : {FC_WEDDING_DATA, FC_SETTINGS, FC_GUESTS, FC_GROUPS, FC_TABLES})
+        if (dir.exists(CDataLocation::FileName(code)))
+            return true;
+    return false;
+}
+
+// Held from before the load to after the save: a second writer must not read the older files
+// while this one replaces them.
+bool TakeLock(CDataFolderLock& lock, const char* command, QTextStream& err)
+{
+    if (lock.TryTake() != CDataFolderLock::Result::HeldElsewhere)
+        return true;
+    const QString holder = lock.Holder();
+    err << "ravivaz-cli " << command << ": the data folder \"" << lock.DataFolder() << "\" is in use"
+        << (holder.isEmpty() ? QString() : QStringLiteral(" by ") + holder)
+        << "; close Ravivaz (or wait for the other writer) and try again\n";
+    return false;
+}
+
+bool SaveSession(CFolderSession& session, const char* command, const QString& folder, QTextStream& err)
+{
+    if (session.Document().SaveEvent())
+        return true;
+    err << "ravivaz-cli " << command << ": the event in \"" << folder << "\" was not saved\n";
+    return false;
+}
+
+QJsonObject TableObject(const CTable& table, qint64 people, const QStringList& guests)
+{
+    return {{QStringLiteral("id"), table.GetId()},         {QStringLiteral("name"), table.GetName()},
+            {QStringLiteral("hall"), table.GetHallNumber()}, {QStringLiteral("seats"), table.GetSeats()},
+            {QStringLiteral("people"), people},             {QStringLiteral("guests"), QJsonArray::fromStringList(guests)}};
+}
+
+// Every table in number order with the people coming there and its guests' full names.
+void PrintTables(const CNewZelDoc& doc, const CAutoSeating::GroupTable& made, bool printMade, bool json,
+                 QTextStream& out)
+{
+    const QList<CTable*>& tables = doc.Tables();
+    QList<qint64> people(tables.size(), 0);
+    QList<QStringList> guests(tables.size());
+    for (const CGuest* guest : doc.Guests()) {
+        const int table = guest->GetTableIndex();
+        if (table < 0 || table >= tables.size())
+            continue;
+        people[table] += guest->GetComing();
+        guests[table].append(guest->GetFullName());
+    }
+    if (json) {
+        QJsonArray list;
+        for (const CTable* table : tables)
+            list.append(TableObject(*table, people[table->GetId()], guests[table->GetId()]));
+        if (!printMade) {
+            out << QJsonDocument(list).toJson(QJsonDocument::Indented);
+            return;
+        }
+        const QJsonObject result = {{QStringLiteral("made"), made.table->GetId()},
+                                    {QStringLiteral("result"), made.guests},
+                                    {QStringLiteral("tables"), list}};
+        out << QJsonDocument(result).toJson(QJsonDocument::Indented);
+        return;
+    }
+    for (const CTable* table : tables) {
+        const int id = table->GetId();
+        out << id << '\t' << table->GetName() << '\t' << table->GetHallNumber() << '\t' << table->GetSeats() << '\t'
+            << people[id] << '\t' << guests[id].join(QStringLiteral(" | ")) << '\n';
+    }
+    if (printMade)
+        out << "made\t" << made.table->GetId() << '\t' << made.table->GetName() << "\nresult\t" << made.guests << '\n';
+}
+
 }
 
 int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err)
@@ -138,23 +218,66 @@ int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err)
     QString folder;
     if (!TakeFolder(options.Arguments(), "resave", folder, err))
         return 2;
-    // Held from before the load to after the save: a second writer must not read the older files
-    // while this one replaces them.
     CDataFolderLock lock(QFileInfo(folder).absoluteDir().absolutePath());
-    if (lock.TryTake() == CDataFolderLock::Result::HeldElsewhere) {
-        const QString holder = lock.Holder();
-        err << "ravivaz-cli resave: the data folder \"" << lock.DataFolder() << "\" is in use"
-            << (holder.isEmpty() ? QString() : QStringLiteral(" by ") + holder)
-            << "; close Ravivaz (or wait for the other writer) and try again\n";
+    if (!TakeLock(lock, "resave", err))
         return 2;
-    }
     CFolderSession session(folder, err);
     session.Document().SetModified(true);
-    if (!session.Document().SaveEvent()) {
-        err << "ravivaz-cli resave: the event in \"" << folder << "\" was not saved\n";
+    if (!SaveSession(session, "resave", folder, err))
         return 1;
-    }
     out << "saved " << QDir(folder).absoluteFilePath(QStringLiteral("WeddingData.xml")) << '\n';
+    return 0;
+}
+
+int RunSeat(const CCliOptions& options, QTextStream& out, QTextStream& err)
+{
+    QStringList words = options.Arguments();
+    const bool unseated = words.removeAll(QStringLiteral("--unseated")) > 0;
+    const bool all = words.removeAll(QStringLiteral("--all")) > 0;
+    QString groupName;
+    const int at = words.indexOf(QStringLiteral("--group"));
+    if (at >= 0) {
+        if (at + 1 >= words.size()) {
+            err << "ravivaz-cli seat: --group needs the name of a group\n";
+            return 2;
+        }
+        groupName = words.takeAt(at + 1);
+        words.removeAt(at);
+    }
+    if (int(unseated) + int(all) + int(at >= 0) != 1) {
+        err << "ravivaz-cli seat: give one of --unseated, --all or --group NAME\n";
+        return 2;
+    }
+    QString folder;
+    if (!TakeFolder(words, "seat", folder, err))
+        return 2;
+    if (!IsEventFolder(folder)) {
+        err << "ravivaz-cli seat: \"" << folder << "\" holds no event\n";
+        return 2;
+    }
+    CDataFolderLock lock(QFileInfo(folder).absoluteDir().absolutePath());
+    if (!TakeLock(lock, "seat", err))
+        return 2;
+    CFolderSession session(folder, err);
+    CNewZelDoc& doc = session.Document();
+    // Running the command is the user's Yes to the procedure's question.
+    CAutoSeating seating(doc);
+    CAutoSeating::GroupTable made;
+    if (at >= 0) {
+        const CGroup* group = doc.FindGroupByName(groupName);
+        if (!group) {
+            err << "ravivaz-cli seat: \"" << groupName << "\" is not a group of the event\n";
+            return 2;
+        }
+        made = seating.TableForGroup(*group);
+    } else if (all) {
+        seating.SeatAll(true);
+    } else {
+        seating.SeatUnseated(true);
+    }
+    if (!SaveSession(session, "seat", folder, err))
+        return 1;
+    PrintTables(doc, made, at >= 0, options.HasFlag(QStringLiteral("--json")), out);
     return 0;
 }
 

@@ -31,6 +31,8 @@ int main(int argc, char** argv)
         result = RunFinance(options, out, err);
     else if (command == QLatin1String("resave"))
         result = RunResave(options, out, err);
+    else if (command == QLatin1String("seat"))
+        result = RunSeat(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

@@ -285,6 +285,44 @@ TEST_F(DocumentTest, ABulkSeatChangeTellsTheViewsOnce)
     EXPECT_EQ(tableHints, 3) << "a single guest still tells at once";
 }
 
+TEST_F(DocumentTest, ARebuiltSeatingInABatchStandsForItsTableHints)
+{
+    auto doc = Open();
+    SeatOneGuestPerTable(*doc, 2);
+    QList<int> hints;
+    QObject::connect(doc.get(), &CNewZelDoc::Hint, [&hints](QObject*, int hint, CHintObject*) { hints.append(hint); });
+    {
+        const CNewZelDoc::CBatch batch(*doc);
+        doc->CreateTable(QStringLiteral("new"), -1, 10);
+        doc->Guests().front()->SetTableIndex(2);
+        EXPECT_TRUE(hints.isEmpty());
+    }
+    EXPECT_EQ(hints, (QList<int>{HINT_TABLE_ADDED, HINT_TABLE_CHANGED}));
+
+    hints.clear();
+    {
+        const CNewZelDoc::CBatch batch(*doc);
+        doc->CreateTable(QStringLiteral("other"), -1, 10);
+        doc->Guests().front()->SetTableIndex(3);
+        doc->UpdateAllViews(nullptr, HINT_SEATING_REBUILT);
+        doc->Guests().front()->SetTableIndex(1);
+    }
+    EXPECT_EQ(hints, (QList<int>{HINT_SEATING_REBUILT}));
+}
+
+TEST_F(DocumentTest, DeletingAllTablesLeavesTheUnseatedTableAlone)
+{
+    auto doc = Open();
+    SeatOneGuestPerTable(*doc, 3);
+    doc->SetModified(false);
+    doc->DeleteAllTables();
+    ASSERT_EQ(doc->Tables().size(), 1);
+    EXPECT_EQ(doc->Tables()[0]->GetId(), 0);
+    EXPECT_EQ(doc->Tables()[0]->GetName(), QStringLiteral("מוזמנים שאינם משובצים"));
+    EXPECT_EQ(doc->Tables()[0]->GetSeats(), 0);
+    EXPECT_TRUE(doc->IsModified());
+}
+
 TEST_F(DocumentTest, DefaultGroupsAlternateGroomAndBride)
 {
     Language::Set(UiLanguage::English);

@@ -109,11 +109,7 @@ void AddExpenses(CEventRecords& records)
 
 void AddTables(CEventRecords& records, IRecordOwner* owner)
 {
-    auto* unseated = new CTable(owner, &records.counters);
-    unseated->SetName(StringTable::Get(59416));
-    unseated->SetSeats(0);
-    unseated->SetId(0);
-    records.tables.append(unseated);
+    ExampleData::AddUnseatedTable(records, owner);
 
     auto* example = new CTable(owner, &records.counters);
     example->SetName(StringTable::Get(59509));
@@ -160,4 +156,13 @@ void Fill(CEventRecords& records, IRecordOwner* owner)
         AddMeeting(records);
 }
 
+}
+
+void ExampleData::AddUnseatedTable(CEventRecords& records, IRecordOwner* owner)
+{
+    auto* unseated = new CTable(owner, &records.counters);
+    unseated->SetName(StringTable::Get(59416));
+    unseated->SetSeats(0);
+    unseated->SetId(0);
+    records.tables.append(unseated);
 }

@@ -8,4 +8,6 @@ class IRecordOwner;
 // the lists that are still empty are filled.
 namespace ExampleData {
 void Fill(CEventRecords& records, IRecordOwner* owner);
+// Table 0, the pseudo-table of the guests not seated yet, at the end of the table list.
+void AddUnseatedTable(CEventRecords& records, IRecordOwner* owner);
 }

@@ -96,7 +96,14 @@ int CNewZelDoc::Ask(const QString& text, const QString& caption, int buttons, co
 
 void CNewZelDoc::UpdateAllViews(QObject* sender, int hint, CHintObject* object)
 {
-    if (m_batchDepth > 0 && (hint == HINT_TABLE_CHANGED || hint == HINT_GUEST_ADDED || hint == HINT_GUEST_CHANGED)) {
+    if (m_batchDepth > 0 && (hint == HINT_TABLE_CHANGED || hint == HINT_TABLE_ADDED || hint == HINT_GUEST_ADDED ||
+                             hint == HINT_GUEST_CHANGED || hint == HINT_SEATING_REBUILT)) {
+        // A rebuilt seating makes the views refill their tables: the table hints add nothing to it.
+        const auto isTableHint = [](int held) { return held == HINT_TABLE_CHANGED || held == HINT_TABLE_ADDED; };
+        if (hint == HINT_SEATING_REBUILT)
+            m_heldHints.removeIf(isTableHint);
+        else if (isTableHint(hint) && m_heldHints.contains(HINT_SEATING_REBUILT))
+            return;
         const int held = hint == HINT_GUEST_CHANGED ? HINT_REWRITE_ROWS : hint;
         if (!m_heldHints.contains(held))
             m_heldHints.append(held);
@@ -615,6 +622,13 @@ void CNewZelDoc::DeleteTable(CTable& table)
             MoveGuests(id, id - 1);
         }
     }
+}
+
+void CNewZelDoc::DeleteAllTables()
+{
+    qDeleteAll(std::exchange(m_records.tables, {}));
+    ExampleData::AddUnseatedTable(m_records, this);
+    SetModified(true);
 }
 
 void CNewZelDoc::SwapTables(int first, int second)

@@ -71,8 +71,9 @@ public:
     void UpdateAllViews(QObject* sender, int hint, CHintObject* object = nullptr);
 
     // While one lives, an operation that changes many records keeps the views from hearing of each
-    // record: the table, guest-added and guest-changed hints are sent once each when the outermost
-    // batch ends, with no object (refresh all), a changed guest as hint 24 (rewrite all rows).
+    // record: the table, table-added, guest-added and guest-changed hints are sent once each when
+    // the outermost batch ends, with no object (refresh all), a changed guest as hint 24 (rewrite
+    // all rows). A rebuilt seating (hint 14) is held too and stands for every table hint.
     class CBatch
     {
     public:
@@ -138,6 +139,9 @@ public:
     CTable* FindTableBySerial(int serial) const;
     // Removes a real table, seating its guests at table 0 and moving the later tables up a number.
     void DeleteTable(CTable& table);
+    // Deletes every table, table 0 included, and makes table 0 anew; the guests' table numbers
+    // are the caller's to reset.
+    void DeleteAllTables();
     // Exchanges what two positions hold (guests, name, notes, hall number, seats); numbers stay.
     void SwapTables(int first, int second);
     void MoveTable(int from, int to);

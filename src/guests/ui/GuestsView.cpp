@@ -198,6 +198,7 @@ void CGuestsView::OnUpdate(QObject* sender, int hint, CHintObject* object)
         m_model.RefreshAll();
         break;
     case HINT_TABLE_CHANGED:
+    case HINT_SEATING_REBUILT:
         m_tab1->RefreshTable();
         break;
     case HINT_GUEST_ADDED:
