@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,19 @@ QLabel* WrappedText(const QString& text, QWidget* parent)
     label->setTextFormat(Qt::RichText);
     label->setWordWrap(true);
     return label;
+}
+
+QHBoxLayout* ListWithUpDown(QWidget* list, QWidget* up, QWidget* down)
+{
+    auto* upDown = new QVBoxLayout;
+    upDown->addStretch();
+    upDown->addWidget(up);
+    upDown->addWidget(down);
+    upDown->addStretch();
+    auto* row = new QHBoxLayout;
+    row->addWidget(list, 1);
+    row->addLayout(upDown);
+    return row;
 }
 
 QString AskText(QWidget* parent, const QString& title, const QString& prompt)

@@ -5,6 +5,7 @@
 class IUserMessages;
 class QDialog;
 class QDialogButtonBox;
+class QHBoxLayout;
 class QLabel;
 class QSpinBox;
 class QWidget;
@@ -19,6 +20,8 @@ QDialogButtonBox* OkCancel(QDialog* dialog, const QString& okText = QStringLiter
 // A help text that wraps within the dialog's width. It is laid out as a document: a plain wrapped
 // label breaks right-to-left lines by widths narrower than it paints them, and cuts their ends.
 QLabel* WrappedText(const QString& text, QWidget* parent);
+// A list with its Up and Down buttons in a column beside it, centred on its height.
+QHBoxLayout* ListWithUpDown(QWidget* list, QWidget* up, QWidget* down);
 // A line of text the user types into a small dialog of the program's look; empty when cancelled.
 QString AskText(QWidget* parent, const QString& title, const QString& prompt);
 // The range check of a number field on OK: outside min .. max the user is told, the field gets the

@@ -140,14 +140,7 @@ void CExpencesView::BuildLayout()
     grid->setColumnStretch(1, 1);
     m_shekels->setVisible(Language::IsHebrew());
 
-    auto* upDown = new QVBoxLayout;
-    upDown->addStretch();
-    upDown->addWidget(m_up);
-    upDown->addWidget(m_down);
-    upDown->addStretch();
-    auto* listRow = new QHBoxLayout;
-    listRow->addWidget(m_list, 1);
-    listRow->addLayout(upDown);
+    QHBoxLayout* listRow = DialogHelpers::ListWithUpDown(m_list, m_up, m_down);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_add);
     buttons->addWidget(m_edit);

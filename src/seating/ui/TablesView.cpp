@@ -5,6 +5,7 @@
 #include "controls/TableMenu.h"
 
 #include "controls/CommandIds.h"
+#include "controls/DialogHelpers.h"
 #include "controls/ListCtrlEx.h"
 #include "controls/UserQuestion.h"
 #include "data/records/Group.h"
@@ -110,14 +111,7 @@ void CTablesView::BuildLayout()
     connect(m_up, &QPushButton::clicked, this, [this] { MoveSelectedTable(-1); });
     connect(m_down, &QPushButton::clicked, this, [this] { MoveSelectedTable(1); });
 
-    auto* upDown = new QVBoxLayout;
-    upDown->addStretch();
-    upDown->addWidget(m_up);
-    upDown->addWidget(m_down);
-    upDown->addStretch();
-    auto* listRow = new QHBoxLayout;
-    listRow->addWidget(m_tables, 1);
-    listRow->addLayout(upDown);
+    QHBoxLayout* listRow = DialogHelpers::ListWithUpDown(m_tables, m_up, m_down);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_add);
     buttons->addWidget(m_edit);
