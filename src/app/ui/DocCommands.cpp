@@ -19,17 +19,16 @@ const QString kNoCalculatorCaption = QStringLiteral("איתור מחשבון");
 
 }
 
-CDocCommands::CDocCommands(CNewZelDoc& document, IUserMessages& messages, IPlatform& platform, QWidget& frame,
-                           std::function<void()> rearmBackupTimer)
-    : m_document(document)
-    , m_messages(messages)
-    , m_platform(platform)
-    , m_frame(frame)
+CDocCommands::CDocCommands(const CommandContext& context, std::function<void()> rearmBackupTimer)
+    : m_document(context.document)
+    , m_messages(context.messages)
+    , m_platform(context.platform)
+    , m_frame(context.frame)
     , m_rearmBackupTimer(std::move(rearmBackupTimer))
 {
 }
 
-bool CDocCommands::Handles(int command) const
+bool CDocCommands::HandlesCommand(int command) const
 {
     switch (command) {
     case ID_FILE_SAVE:

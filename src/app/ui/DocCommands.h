@@ -1,25 +1,19 @@
 #pragma once
 
+#include "controls/CommandHandler.h"
+
 #include <QString>
-
-#include <functional>
-
-class CNewZelDoc;
-class QWidget;
-class IPlatform;
-class IUserMessages;
 
 // The document's menu commands that need the desktop or a dialog: save, the two mail commands,
 // the dollar rate, the calculator and the settings dialog. They come after the active view in the routing.
-class CDocCommands
+class CDocCommands : public ICommandHandler
 {
 public:
     // rearmBackupTimer runs after the settings dialog changed the backup interval.
-    CDocCommands(CNewZelDoc& document, IUserMessages& messages, IPlatform& platform, QWidget& frame,
-                 std::function<void()> rearmBackupTimer);
+    CDocCommands(const CommandContext& context, std::function<void()> rearmBackupTimer);
 
-    bool Handles(int command) const;
-    void OnCommand(int command);
+    bool HandlesCommand(int command) const override;
+    void OnCommand(int command) override;
 
     // The mail link of the guests' addresses, all or only those whose answer is not known; empty
     // when no such guest has an address.

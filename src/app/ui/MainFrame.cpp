@@ -5,7 +5,6 @@
 #include "app/ui/CommandBars.h"
 #include "controls/CommandIds.h"
 #include "app/core/CommandTable.h"
-#include "app/ui/DocCommands.h"
 #include "app/ui/NewZelApp.h"
 #include "app/ui/PageViews.h"
 #include "guests/ui/GuestsView.h"
@@ -56,7 +55,9 @@ CMainFrame::CMainFrame(CNewZelDoc& document, CNewZelApp& app, IUserMessages& mes
     setWindowModified(document.IsModified());
     connect(&document, &CNewZelDoc::ModifiedChanged, this, &QWidget::setWindowModified);
     m_app.SetMainFrame(this);
-    m_docCommands = std::make_unique<CDocCommands>(document, messages, platform, *this, [this] { ArmBackupTimer(); });
+    m_handlers = CreateCommandHandlers(
+        CommandContext{document, messages, platform, *this, [this](int position) { return ShowPage(position); }},
+        [this] { ArmBackupTimer(); });
     m_bars = new CCommandBars(
         *this, [this](int command) { RouteCommand(command); }, [this]() { UpdateCommandStates(); });
     m_bars->ShowToolTips(document.AppSettings().GetShowTips());
@@ -265,8 +266,8 @@ bool CMainFrame::IsCommandEnabled(int command) const
 {
     if (m_activeView && m_activeView->HandlesCommand(command))
         return m_activeView->IsCommandEnabled(command);
-    if (m_docCommands->Handles(command))
-        return true;
+    if (const ICommandHandler* handler = Handler(command))
+        return handler->IsCommandEnabled(command);
     if (HandlesFrameCommand(command))
         return true;
     return m_app.IsCommandEnabled(command);
@@ -285,13 +286,21 @@ void CMainFrame::RouteCommand(int command)
         return;
     if (m_activeView && m_activeView->HandlesCommand(command))
         m_activeView->OnCommand(command);
-    else if (m_docCommands->Handles(command))
-        m_docCommands->OnCommand(command);
+    else if (ICommandHandler* handler = Handler(command))
+        handler->OnCommand(command);
     else if (HandlesFrameCommand(command))
         OnFrameCommand(command);
     else
         m_app.OnCommand(command);
     UpdateCommandStates();
+}
+
+ICommandHandler* CMainFrame::Handler(int command) const
+{
+    for (const auto& handler : m_handlers)
+        if (handler->HandlesCommand(command))
+            return handler.get();
+    return nullptr;
 }
 
 void CMainFrame::UpdateCommandStates()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/PageLayout.h"
+#include "app/ui/CommandHandlers.h"
 #include "app/ui/PageHost.h"
 
 #include <QHash>
@@ -11,7 +12,6 @@
 #include <memory>
 
 class CCommandBars;
-class CDocCommands;
 class CGenericView;
 class CNewZelApp;
 class CNewZelDoc;
@@ -49,7 +49,7 @@ public:
     QTabWidget* Tabs() const { return m_tabs; }
     QTabWidget* TablesTabs() const { return m_tablesTabs; }
 
-    // Routing: the active view, the document's commands, the frame, the application. A command
+    // Routing: the active view, the subsystems' handlers, the frame, the application. A command
     // nobody handles is disabled.
     bool IsCommandEnabled(int command) const;
     void RouteCommand(int command);
@@ -88,13 +88,14 @@ private:
     bool HandlesFrameCommand(int command) const;
     void OnFrameCommand(int command);
     bool IsCommandChecked(int command) const;
+    ICommandHandler* Handler(int command) const;
 
     CNewZelDoc& m_document;
     CNewZelApp& m_app;
     IUserMessages& m_messages;
     IPlatform& m_platform;
     std::unique_ptr<CPageLayout> m_layout;
-    std::unique_ptr<CDocCommands> m_docCommands;
+    CommandHandlerList m_handlers;
     CCommandBars* m_bars = nullptr;
     QTabWidget* m_tabs = nullptr;
     QTabWidget* m_tablesTabs = nullptr;

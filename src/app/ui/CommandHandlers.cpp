@@ -1,0 +1,11 @@
+#include "app/ui/CommandHandlers.h"
+
+#include "app/ui/DocCommands.h"
+
+// A subsystem's menu commands join the main window by one line here.
+CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::function<void()> rearmBackupTimer)
+{
+    CommandHandlerList handlers;
+    handlers.push_back(std::make_unique<CDocCommands>(context, std::move(rearmBackupTimer)));
+    return handlers;
+}
