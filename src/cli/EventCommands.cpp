@@ -8,8 +8,10 @@
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
 #include "data/records/Meeting.h"
+#include "data/records/Offer.h"
 #include "data/records/Table.h"
 #include "data/settings/Language.h"
+#include "finance/core/BudgetTotals.h"
 #include "finance/core/ExpenseTotals.h"
 #include "finance/core/GiftTotals.h"
 #include "finance/core/MoneyText.h"
@@ -78,6 +80,8 @@ void PrintValues(const Values& values, bool json, QTextStream& out)
         out << key << ": ";
         if (value.isBool())
             out << (value.toBool() ? "yes" : "no");
+        else if (value.isArray())
+            out << value.toVariant().toStringList().join(QStringLiteral(", "));
         else if (value.isString())
             out << value.toString();
         else
@@ -197,6 +201,9 @@ int RunFinance(const CCliOptions& options, QTextStream& out, QTextStream& err)
     const double rate = doc.Settings().GetDolarToShekel();
     const CGiftTotals gifts = CGiftTotals::Compute(doc.Guests(), rate);
     const CExpenseTotals expenses = CExpenseTotals::Compute(doc.Expenses(), rate, Language::IsHebrew());
+    QJsonArray optionTotals;
+    for (int option = 0; option < COffer::kPlanCount; ++option)
+        optionTotals.append(QString::number(CBudgetTotals::OptionTotal(doc, option)));
     const Values values = {
         {QStringLiteral("rate"), MoneyText::Rate(rate)},
         {QStringLiteral("giftShekels"), MoneyText::Whole(gifts.shekels)},
@@ -208,6 +215,8 @@ int RunFinance(const CCliOptions& options, QTextStream& out, QTextStream& err)
         {QStringLiteral("total"), MoneyText::Whole(expenses.total)},
         {QStringLiteral("paid"), MoneyText::Whole(expenses.paid)},
         {QStringLiteral("remaining"), MoneyText::Whole(expenses.remaining)},
+        {QStringLiteral("options"), optionTotals},
+        {QStringLiteral("ceiling"), QString::number(CBudgetTotals::Ceiling(doc.Settings()))},
     };
     PrintValues(values, options.HasFlag(QStringLiteral("--json")), out);
     return 0;

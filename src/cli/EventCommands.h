@@ -7,7 +7,7 @@ class CCliOptions;
 // "info FOLDER [--json]": loads an event folder without writing anything and prints its counts.
 int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err);
 // "finance FOLDER [--json]": loads an event folder without writing anything and prints the sums of
-// its gifts and expenses as the pages show them.
+// its gifts, expenses and budget options as the pages show them.
 int RunFinance(const CCliOptions& options, QTextStream& out, QTextStream& err);
 // "resave FOLDER": loads an event folder and writes it back as a data file.
 int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err);

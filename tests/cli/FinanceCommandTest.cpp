@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -60,7 +61,9 @@ TEST_F(FinanceCommandTest, PrintsTheSumsOfTheWorkedExampleWithoutWriting)
                                              "dollarsInShekels: 2000\n"
                                              "total: 3000\n"
                                              "paid: 1000\n"
-                                             "remaining: 2000\n");
+                                             "remaining: 2000\n"
+                                             "options: 0, 0, 0\n"
+                                             "ceiling: 50000\n");
     EXPECT_EQ(FolderDigest(Folder()), before);
 
     const CliRun english = Cli({"--lang", "en", "finance", Folder(), "--json"});
@@ -84,6 +87,37 @@ TEST_F(FinanceCommandTest, ThreeHundredLargestGiftsLoseNoShekel)
     const QJsonObject sums = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(sums.value("giftShekels").toString(), "299999700");
     EXPECT_EQ(sums.value("giftTotal").toString(), "299999700.00");
+}
+
+TEST_F(FinanceCommandTest, PrintsTheOptionTotalsInSixtyFourBitsAndTheStoredCeiling)
+{
+    ASSERT_TRUE(TestFiles::Write(Folder() + "/Settings.ini",
+                                 "[GenSettings]\r\nDolarToShekel=4.00\r\n[KeySettings]\r\nUpperBudgetLimit=80000\r\n"));
+    ASSERT_TRUE(TestFiles::Write(Folder() + "/Guests.ini",
+                                 TestFiles::Cp1255("[Guest0]\r\nNM=דנה\r\nPN=120\r\n[Guest1]\r\nNM=רון\r\nPN=80\r\n")));
+    ASSERT_TRUE(TestFiles::Write(Folder() + "/Category.ini",
+                                 TestFiles::Cp1255("[Categories0]\r\nCategoryName=קיטרינג\r\n")));
+    // Per guest for the 200 invited, per guest for its own 400, and one whose category is gone.
+    ASSERT_TRUE(TestFiles::Write(
+        Folder() + "/Offers.ini",
+        TestFiles::Cp1255("[Offer0]\r\nMoneyItem=טעם וצבע\r\nCategoryE=קיטרינג\r\nShekels=150\r\nIsPerGuest=1\r\n"
+                          "IsInPlan0=1\r\n"
+                          "[Offer1]\r\nMoneyItem=פרי הארץ\r\nCategoryE=קיטרינג\r\nShekels=150\r\nIsPerGuest=1\r\n"
+                          "number_of_guests_for_offers=400\r\nIsInPlan1=1\r\n"
+                          "[Offer2]\r\nMoneyItem=ארמון\r\nCategoryE=אולמות\r\nShekels=5000000\r\nIsPerGuest=1\r\n"
+                          "number_of_guests_for_offers=500\r\nIsInPlan0=1\r\nIsInPlan2=1\r\n")));
+    const QByteArray before = FolderDigest(Folder());
+
+    const CliRun text = Cli({"--lang", "he", "finance", Folder()});
+    ASSERT_EQ(text.exitCode, 0) << text.err.constData();
+    EXPECT_TRUE(text.out.endsWith("options: 2500030000, 60000, 2500000000\nceiling: 80000\n")) << text.out.constData();
+
+    const CliRun json = Cli({"--lang", "en", "finance", Folder(), "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err.constData();
+    const QJsonObject sums = QJsonDocument::fromJson(json.out).object();
+    EXPECT_EQ(sums.value("options").toArray(), (QJsonArray{"2500030000", "60000", "2500000000"}));
+    EXPECT_EQ(sums.value("ceiling").toString(), "80000");
+    EXPECT_EQ(FolderDigest(Folder()), before);
 }
 
 TEST_F(FinanceCommandTest, AMissingFolderFails)
