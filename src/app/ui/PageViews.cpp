@@ -1,6 +1,7 @@
 #include "app/ui/PageViews.h"
 
 #include "controls/GenericView.h"
+#include "finance/ui/BudgetView.h"
 #include "finance/ui/ExpencesView.h"
 #include "finance/ui/GiftsView.h"
 #include "finance/ui/MatanotDlg.h"
@@ -24,6 +25,8 @@ CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& plat
         return new CExpencesView(document, parent);
     case CTablesView::kPosition:
         return new CTablesView(document, parent);
+    case CBudgetView::kPosition:
+        return new CBudgetView(document, parent);
     case CMeetingView::kPosition:
         return new CMeetingView(document, platform, parent);
     default:
