@@ -27,10 +27,17 @@
 #include "planner/ui/TasksTreeDlg.h"
 #include "seating/ui/TableDefDlg.h"
 #include "seating/ui/TableDlg.h"
+#include "data/records/Category.h"
 #include "data/records/Expence.h"
+#include "data/records/Offer.h"
+#include "finance/core/BudgetEdits.h"
+#include "finance/core/BudgetTotals.h"
 #include "finance/core/ExpenseEdits.h"
 #include "finance/core/GiftEdits.h"
 #include "finance/core/PaymentPlan.h"
+#include "finance/ui/AddCategory.h"
+#include "finance/ui/AddOffer.h"
+#include "finance/ui/BudgetView.h"
 #include "finance/ui/DatePickerDlg.h"
 #include "finance/ui/DolarRateDlg.h"
 #include "finance/ui/ExpencesDlg.h"
@@ -272,6 +279,53 @@ void ShootFilledFinance(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app
     shooter.Shoot(gift, QStringLiteral("dialog-gift"));
 }
 
+// The budget page with offers in two options, one priced per guest and one whose category is gone,
+// and its dialogs.
+void ShootFilledBudget(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUserMessages& messages,
+                       IPlatform& platform)
+{
+    const bool hebrew = Language::IsHebrew();
+    CBudgetEdits edits(document);
+    edits.SetCeiling(QStringLiteral("90000"));
+    const QList<COffer*> examples = document.Offers();
+    COffer* hall = edits.AddOffer({hebrew ? QStringLiteral("גן האירועים בכפר") : QStringLiteral("Village Garden Hall"),
+                                   document.Categories()[2]->GetName(),
+                                   hebrew ? QStringLiteral("כולל חניה ומפיק\r\nמחיר למנה") : QStringLiteral("Parking included"),
+                                   180, true, 250});
+    COffer* drone = edits.AddOffer({hebrew ? QStringLiteral("רחפן צילום") : QStringLiteral("Drone video"),
+                                    hebrew ? QStringLiteral("צילומי אוויר") : QStringLiteral("Aerial video"), QString(),
+                                    2500, false, 0});
+    for (COffer* offer : {examples[0], examples[2], examples[3], hall})
+        edits.MoveIntoOption(*offer, 0);
+    for (COffer* offer : {examples[1], examples[4], drone})
+        edits.MoveIntoOption(*offer, 1);
+
+    CMainFrame frame(document, app, messages, platform, 1280);
+    frame.resize(1280, 800);
+    frame.show();
+    QApplication::processEvents();
+    frame.ShowPage(CBudgetView::kPosition);
+    auto* view = frame.findChild<CBudgetView*>();
+    if (view)
+        view->SelectOffer(hall);
+    shooter.Shoot(frame, QStringLiteral("filled-13"));
+    if (view)
+        view->ShowOption(1);
+    shooter.Shoot(frame, QStringLiteral("filled-13-option2"));
+    frame.hide();
+
+    QStringList categories;
+    for (const CCategory* category : document.Categories())
+        categories.append(category->GetName());
+    const int guests = CBudgetTotals::GuestCount(document);
+    CAddOffer offer(hall, categories, hall->GetCategory(), guests, &messages);
+    shooter.Shoot(offer, QStringLiteral("dialog-offer"));
+    CAddOffer newOffer(nullptr, categories, categories.value(0), guests, &messages);
+    shooter.Shoot(newOffer, QStringLiteral("dialog-offer-new"));
+    CAddCategory category(categories.value(0));
+    shooter.Shoot(category, QStringLiteral("dialog-category"));
+}
+
 // The dialogs of the guest and table pages, over the example event.
 void ShootRecordDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
@@ -403,5 +457,6 @@ int main(int argc, char** argv)
     ShootDialogs(shooter, document, messages);
     ShootNothingLost(shooter, ravivaz, messages, platform);
     ShootFilledFinance(shooter, document, ravivaz, messages, platform);
+    ShootFilledBudget(shooter, document, ravivaz, messages, platform);
     return 0;
 }
