@@ -1,6 +1,7 @@
 #include "controls/DialogHelpers.h"
 
 #include "controls/UserQuestion.h"
+#include "data/settings/Language.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -8,9 +9,12 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QSpinBox>
+#include <QTextDocument>
+#include <QTextOption>
 
 namespace DialogHelpers {
 
@@ -46,6 +50,25 @@ QHBoxLayout* ListWithUpDown(QWidget* list, QWidget* up, QWidget* down)
     row->addWidget(list, 1);
     row->addLayout(upDown);
     return row;
+}
+
+QPlainTextEdit* CommentsField(const QString& text, QWidget* parent)
+{
+    auto* field = new QPlainTextEdit(parent);
+    field->setTabChangesFocus(true);
+    QTextOption option = field->document()->defaultTextOption();
+    option.setTextDirection(Language::IsHebrew() ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setAlignment(Qt::AlignAbsolute | (Language::IsHebrew() ? Qt::AlignRight : Qt::AlignLeft));
+    field->document()->setDefaultTextOption(option);
+    // The editor breaks lines at "\n" alone; a "\r" left in would be a character of the line.
+    field->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    field->setFixedHeight(field->fontMetrics().lineSpacing() * 4);
+    return field;
+}
+
+QString CommentsText(const QPlainTextEdit* field)
+{
+    return field->toPlainText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
 }
 
 QString AskText(QWidget* parent, const QString& title, const QString& prompt)

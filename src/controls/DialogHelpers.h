@@ -7,6 +7,7 @@ class QDialog;
 class QDialogButtonBox;
 class QHBoxLayout;
 class QLabel;
+class QPlainTextEdit;
 class QSpinBox;
 class QWidget;
 
@@ -22,6 +23,10 @@ QDialogButtonBox* OkCancel(QDialog* dialog, const QString& okText = QStringLiter
 QLabel* WrappedText(const QString& text, QWidget* parent);
 // A list with its Up and Down buttons in a column beside it, centred on its height.
 QHBoxLayout* ListWithUpDown(QWidget* list, QWidget* up, QWidget* down);
+// A comments field of four lines whose lines start at the side the interface reads from. The text
+// goes in and comes out with the "\r\n" line breaks the records keep.
+QPlainTextEdit* CommentsField(const QString& text, QWidget* parent);
+QString CommentsText(const QPlainTextEdit* field);
 // A line of text the user types into a small dialog of the program's look; empty when cancelled.
 QString AskText(QWidget* parent, const QString& title, const QString& prompt);
 // The range check of a number field on OK: outside min .. max the user is told, the field gets the

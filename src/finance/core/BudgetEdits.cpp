@@ -2,8 +2,8 @@
 
 #include "finance/core/BudgetTotals.h"
 
+#include "controls/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
-#include "data/document/UserMessages.h"
 #include "data/document/ViewHint.h"
 #include "data/records/Category.h"
 #include "data/records/Offer.h"
@@ -37,10 +37,7 @@ CBudgetEdits::CBudgetEdits(CNewZelDoc& document, QObject* sender)
 
 int CBudgetEdits::Ask(const QString& text, const QString& caption, int buttons, const QStringList& args)
 {
-    IUserMessages* messages = m_document.Messages();
-    if (!messages)
-        return MSG_RESULT_CANCEL;
-    return messages->MessageByText(args.isEmpty() ? text : StringTable::Fill(text, args), caption, buttons);
+    return UserQuestion::Ask(m_document.Messages(), text, caption, buttons, args);
 }
 
 bool CBudgetEdits::IsNameFree(const QString& name, const CCategory* own)

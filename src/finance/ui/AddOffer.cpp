@@ -6,7 +6,6 @@
 #include "controls/NumberSpinEdit.h"
 #include "data/document/UserMessages.h"
 #include "data/records/Offer.h"
-#include "data/settings/Language.h"
 #include "data/settings/StringTable.h"
 
 #include <QButtonGroup>
@@ -18,8 +17,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTextDocument>
-#include <QTextOption>
 #include <QVBoxLayout>
 
 namespace {
@@ -75,15 +72,7 @@ CAddOffer::CAddOffer(const COffer* offer, const QStringList& categories, const Q
     if (!category.isEmpty() && !categories.contains(category))
         m_category->addItem(category);
     m_category->setCurrentIndex(qMax(0, m_category->findText(category)));
-    m_comments = new QPlainTextEdit(this);
-    m_comments->setTabChangesFocus(true);
-    QTextOption option = m_comments->document()->defaultTextOption();
-    option.setTextDirection(Language::IsHebrew() ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setAlignment(Qt::AlignAbsolute | (Language::IsHebrew() ? Qt::AlignRight : Qt::AlignLeft));
-    m_comments->document()->setDefaultTextOption(option);
-    m_comments->setPlainText(offer ? QString(offer->GetNotes()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                                   : QString());
-    m_comments->setFixedHeight(m_comments->fontMetrics().lineSpacing() * 4);
+    m_comments = DialogHelpers::CommentsField(offer ? offer->GetNotes() : QString(), this);
 
     const bool perGuest = offer && offer->IsPerGuest();
     (perGuest ? m_perGuest : m_fixed)->setChecked(true);
@@ -160,7 +149,7 @@ CBudgetEdits::OfferValues CAddOffer::Values() const
     const bool perGuest = m_perGuest->isChecked();
     return {m_name->text().trimmed(),
             m_category->currentText(),
-            m_comments->toPlainText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n")),
+            DialogHelpers::CommentsText(m_comments),
             AmountField()->value(),
             perGuest,
             perGuest && m_ownGuests->isChecked() ? m_ownGuestCount->value() : 0};

@@ -19,8 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QTextOption>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -46,17 +44,7 @@ CPaymentDlg::CPaymentDlg(const CExpence* expense, IUserMessages* messages, QWidg
 {
     setWindowTitle(expense ? QStringLiteral("שינוי הוצאה קיימת") : QStringLiteral("הוספת הוצאה חדשה"));
     m_name = new QLineEdit(expense ? expense->GetName() : CExpenseEdits::NewExpenseName(), this);
-    m_comments = new QPlainTextEdit(this);
-    m_comments->setTabChangesFocus(true);
-    // Lines start at the side the interface reads from, whatever their first letter.
-    QTextOption option = m_comments->document()->defaultTextOption();
-    option.setTextDirection(Language::IsHebrew() ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setAlignment(Qt::AlignAbsolute | (Language::IsHebrew() ? Qt::AlignRight : Qt::AlignLeft));
-    m_comments->document()->setDefaultTextOption(option);
-    // The editor breaks lines at "\n" alone; a "\r" left in would be a character of the line.
-    m_comments->setPlainText(expense ? QString(expense->GetInfo()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                                     : QString());
-    m_comments->setFixedHeight(m_comments->fontMetrics().lineSpacing() * 4);
+    m_comments = DialogHelpers::CommentsField(expense ? expense->GetInfo() : QString(), this);
     m_payer = new QComboBox(this);
     m_payer->addItems(PayerChoices());
     // A payer written by an older version keeps its text.
@@ -135,9 +123,7 @@ QString CPaymentDlg::GetName() const
 
 QString CPaymentDlg::GetComments() const
 {
-    // The record keeps line breaks as the event data file carries them.
-    return m_comments->toPlainText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(u'\n', QStringLiteral("\r\n"));
+    return DialogHelpers::CommentsText(m_comments);
 }
 
 QString CPaymentDlg::GetPayer() const
