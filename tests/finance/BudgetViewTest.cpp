@@ -273,6 +273,14 @@ TEST_F(BudgetViewTest, TheContextMenusFollowTheNodeAndTheCommandsTheSelection)
     EXPECT_EQ(Tree()->topLevelItem(0)->childCount(), 1);
     EXPECT_EQ(m_event.Doc().Offers().size(), 5);
 
+    // Deleting an offer leaves its category selected.
+    QTreeWidgetItem* bands = Tree()->topLevelItem(9);
+    Tree()->setCurrentItem(bands->child(0));
+    m_event.Messages().Answer({MSG_RESULT_YES});
+    m_view->OnCommand(ID_BUDGET_DELETE);
+    EXPECT_EQ(Tree()->currentItem()->text(0), QStringLiteral("להקות"));
+    EXPECT_EQ(Tree()->currentItem()->childCount(), 0);
+
     // On a category the offer commands are off.
     SelectByKeys(0);
     EXPECT_FALSE(m_view->IsCommandEnabled(ID_BUDGET_EDIT));

@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -378,13 +379,20 @@ void CBudgetView::SelectCategory(const CCategory* category)
 
 void CBudgetView::Clear()
 {
+    const QSignalBlocker quiet(m_tree);
     m_tree->clear();
     m_model.Clear();
 }
 
 void CBudgetView::RebuildTree()
 {
-    const int previous = m_tree->currentItem() ? m_tree->indexOfTopLevelItem(m_tree->currentItem()) : -1;
+    // The selection stays on the same top node, an offer's category when an offer was selected.
+    QTreeWidgetItem* top = m_tree->currentItem();
+    while (top && top->parent())
+        top = top->parent();
+    const int previous = top ? m_tree->indexOfTopLevelItem(top) : -1;
+    // The old nodes may name records that are gone: nothing is to read them while they go.
+    QSignalBlocker quiet(m_tree);
     m_tree->clear();
     const CNewZelDoc& document = GetDocument();
     const QIcon folder = QIcon::fromTheme(QStringLiteral("folder"));
@@ -412,6 +420,7 @@ void CBudgetView::RebuildTree()
         item->setIcon(0, offerIcon);
     }
     m_tree->expandAll();
+    quiet.unblock();
     const int count = m_tree->topLevelItemCount();
     if (count > 0)
         m_tree->setCurrentItem(m_tree->topLevelItem(qBound(0, previous, count - 1)));
