@@ -438,3 +438,23 @@ TEST_F(BudgetViewEnglishTest, TheEnglishTreeHoldsFiveExampleOffers)
     EXPECT_EQ(Tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("Food Co Catering"));
     EXPECT_EQ(m_view->layoutDirection(), Qt::LeftToRight);
 }
+
+TEST_F(BudgetViewTest, ANewCategoryIsTheLastCategoryNodeAndSelected)
+{
+    Show();
+    CModalScript script;
+    script.Then([](QWidget* window) {
+        auto* dialog = qobject_cast<CAddCategory*>(window);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("קטגוריה חדשה"));
+        dialog->NameField()->insert(QStringLiteral("  פרחים "));
+        dialog->accept();
+    });
+    m_view->OnCommand(ID_OBJECT_ADD);
+    EXPECT_EQ(script.Pending(), 0);
+    ASSERT_EQ(Tree()->topLevelItemCount(), 13);
+    EXPECT_EQ(Tree()->currentItem(), Tree()->topLevelItem(12));
+    EXPECT_EQ(Tree()->currentItem()->text(0), QStringLiteral("פרחים"));
+    EXPECT_EQ(m_event.Doc().Categories().back()->GetName(), QStringLiteral("פרחים"));
+    EXPECT_TRUE(m_event.Doc().IsModified());
+}
