@@ -28,6 +28,16 @@ TEST(SeatingChartLayout, BoxesFillRowsOf175PixelsAndRowsOf210)
     EXPECT_EQ(sixth.top() + sixth.height(), 420);
 }
 
+TEST(SeatingChartLayout, NoBoxReachesUnderTheButtonsAtTheRightEdge)
+{
+    // 80 + 7 boxes would end at 1290 in a client 1280 wide.
+    const CSeatingChartLayout layout(1280, 700, false, 0);
+    EXPECT_EQ(layout.BoxesPerRow(), 6);
+    const QRect last = layout.GridBox(5);
+    EXPECT_LE(last.left() + last.width(), layout.ButtonRect(CSeatingChartLayout::GridUp).left());
+    EXPECT_EQ(CSeatingChartLayout(1280, 700, true, 0).BoxesPerRow(), 6);
+}
+
 TEST(SeatingChartLayout, AClientNarrowerThanABoxStillShowsOnePerRow)
 {
     const CSeatingChartLayout layout(120, 400, true, 0);

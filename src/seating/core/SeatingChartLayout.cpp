@@ -6,7 +6,8 @@ CSeatingChartLayout::CSeatingChartLayout(int clientWidth, int clientHeight, bool
     : m_width(clientWidth)
     , m_height(clientHeight)
     , m_unseatedWidth(unseatedHasGuests ? kWideUnseated : kNarrowUnseated)
-    , m_perRow(qMax(1, (clientWidth - m_unseatedWidth) / kColumnStep))
+    // The last box needs no gap after it, and the boxes stay clear of the buttons' column.
+    , m_perRow(qMax(1, (clientWidth - GridLeft() - kButtonColumn + kGridGap) / kColumnStep))
     , m_firstShown(qMax(0, firstShown))
 {
 }
@@ -21,14 +22,14 @@ QRect CSeatingChartLayout::GridBox(int index) const
     if (index < m_firstShown)
         return QRect();
     const int i = index - m_firstShown;
-    const int left = (i % m_perRow) * kColumnStep + kUnseatedLeft + kGridGap + m_unseatedWidth;
+    const int left = (i % m_perRow) * kColumnStep + GridLeft();
     const int top = (i / m_perRow) * kRowStep + kTop;
     return QRect(left, top, kBoxWidth, kBoxHeight);
 }
 
 int CSeatingChartLayout::GridIndexAt(const QPoint& point, int gridCount) const
 {
-    const int x = point.x() - (kUnseatedLeft + kGridGap + m_unseatedWidth);
+    const int x = point.x() - GridLeft();
     const int y = point.y() - kTop;
     if (x < 0 || y < 0)
         return -1;

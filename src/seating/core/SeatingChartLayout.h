@@ -26,14 +26,16 @@ public:
     static constexpr int kScrollBand = 40;
     static constexpr int kButtonSize = 30;
     static constexpr int kButtonMargin = 10;
+    static constexpr int kButtonColumn = kButtonSize + 2 * kButtonMargin;
 
     enum Button { GridUp, GridDown, NamesUp, NamesDown, ButtonCount };
 
     CSeatingChartLayout(int clientWidth, int clientHeight, bool unseatedHasGuests, int firstShown);
 
     int UnseatedWidth() const { return m_unseatedWidth; }
+    int GridLeft() const { return kUnseatedLeft + kGridGap + m_unseatedWidth; }
     QRect UnseatedBox() const;
-    // At least one, however narrow the client.
+    // As many as fit between the unseated column and the buttons, at least one.
     int BoxesPerRow() const { return m_perRow; }
     int FirstShown() const { return m_firstShown; }
     // The box of grid index i; tables before the first shown have none (an empty rectangle).
