@@ -550,22 +550,25 @@ void CSeatingChartView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (m_drag == DragNone || event->button() != Qt::LeftButton)
         return;
-    const QPoint point = event->position().toPoint();
-    if (m_dragMoved)
-        Drop(point);
+    const DragKind kind = m_drag;
+    const int source = m_dragBox;
+    CGuest* guest = m_dragGuest;
+    const bool moved = m_dragMoved;
+    // The drag image goes before a question about the drop can come up.
     EndDrag();
+    if (moved)
+        Drop(event->position().toPoint(), kind, source, guest);
 }
 
-void CSeatingChartView::Drop(const QPoint& point)
+void CSeatingChartView::Drop(const QPoint& point, DragKind kind, int source, CGuest* guest)
 {
     EnsureBuilt();
     const int target = BoxAt(point);
-    if (target < 0 || target == m_dragBox || m_dragBox >= m_chart.Count())
+    if (target < 0 || source < 0 || target == source || source >= m_chart.Count())
         return;
     CNewZelDoc& document = GetDocument();
     const int number = m_chart.Boxes()[target].number;
-    if (m_drag == DragGuest) {
-        CGuest* guest = m_dragGuest;
+    if (kind == DragGuest) {
         if (!document.Guests().contains(guest) || !CTableEdits(document, this).Seat(*guest, number))
             return;
         m_sounds->Play(CChartSounds::Drop);
@@ -575,7 +578,7 @@ void CSeatingChartView::Drop(const QPoint& point)
     }
     if (target == 0)
         return;
-    const int from = m_chart.Boxes()[m_dragBox].number;
+    const int from = m_chart.Boxes()[source].number;
     if (m_chart.ArrangedByHall()) {
         if (!CTableEdits(document, this).MoveInHallOrder(from, number))
             return;

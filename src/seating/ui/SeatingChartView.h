@@ -92,7 +92,7 @@ private:
     // The name lines that fit in a box, scrolled out of sight or not.
     int LinesOf(int box) const;
     bool Overflows(int box) const;
-    void Drop(const QPoint& point);
+    void Drop(const QPoint& point, DragKind kind, int source, CGuest* guest);
     void EndDrag();
     void OnAutoScroll();
     void UpdateButtons();
