@@ -2,6 +2,8 @@
 // the tables and guests and drawing the page; the gathering also alone) and one step of a guest drag, a mouse move that moves
 // the drag image and the hovered box and redraws what changed. Prints the times against their goals.
 
+#include "RecordingReporter.h"
+
 #include "seating/core/SeatingChart.h"
 #include "seating/ui/SeatingChartView.h"
 
@@ -18,9 +20,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <memory>
-#include <string>
 
 namespace {
 
@@ -116,32 +116,6 @@ void BM_DragMoveStep(benchmark::State& state)
 }
 BENCHMARK(BM_DragMoveStep)->Unit(benchmark::kMillisecond);
 
-struct Goal
-{
-    const char* title;
-    const char* benchmark;
-    double milliseconds;
-};
-
-const Goal kGoals[] = {
-    {"building the chart", "BM_BuildChart", 50},
-    {"one drag-move step", "BM_DragMoveStep", 8},
-};
-
-class RecordingReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> times;
-};
-
 }
 
 int main(int argc, char** argv)
@@ -159,16 +133,10 @@ int main(int argc, char** argv)
     TheChart();
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    bool met = true;
-    for (const Goal& goal : kGoals) {
-        const auto time = reporter.times.find(goal.benchmark);
-        if (time == reporter.times.end())
-            continue;
-        const bool ok = time->second <= goal.milliseconds;
-        met = met && ok;
-        std::printf("%-36s %8.2f ms   goal <= %5.0f ms   %s\n", goal.title, time->second, goal.milliseconds,
-                    ok ? "met" : "MISSED");
-    }
+    const bool met = reporter.PrintGoals({
+        {"building the chart", "BM_BuildChart", 50},
+        {"one drag-move step", "BM_DragMoveStep", 8},
+    });
     benchmark::Shutdown();
     g_chart.reset();
     return met ? 0 : 2;
