@@ -2,6 +2,7 @@
 // the tables and guests and drawing the page; the gathering also alone) and one step of a guest drag, a mouse move that moves
 // the drag image and the hovered box and redraws what changed. Prints the times against their goals.
 
+#include "BenchApplication.h"
 #include "RecordingReporter.h"
 
 #include "seating/core/SeatingChart.h"
@@ -9,7 +10,6 @@
 
 #include "data/storage/DataLocation.h"
 #include "data/records/Guest.h"
-#include "data/settings/Language.h"
 #include "data/document/NewZelDoc.h"
 #include "data/records/Table.h"
 
@@ -120,12 +120,7 @@ BENCHMARK(BM_DragMoveStep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    Language::Set(UiLanguage::Hebrew);
-    QApplication::setLayoutDirection(Qt::RightToLeft);
+    BenchApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -3,6 +3,7 @@
 // first-names filter, one header sort and refilling the tables list. Each step includes the
 // drawing of the page afterwards. Prints the times against their goals.
 
+#include "BenchApplication.h"
 #include "RecordingReporter.h"
 
 #include "guests/ui/GuestFilterBar.h"
@@ -12,7 +13,6 @@
 
 #include "data/storage/DataLocation.h"
 #include "data/records/Guest.h"
-#include "data/settings/Language.h"
 #include "data/document/NewZelDoc.h"
 #include "data/records/Table.h"
 #include "data/document/ViewHint.h"
@@ -152,12 +152,7 @@ BENCHMARK(BM_RefillTablesList)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    Language::Set(UiLanguage::Hebrew);
-    QApplication::setLayoutDirection(Qt::RightToLeft);
+    BenchApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
