@@ -1,21 +1,20 @@
 // The seating chart with 500 tables and 5,000 guests seated at them: building the chart (gathering
-// the tables and guests and drawing the page; the gathering also alone) and one step of a guest drag, a mouse move that moves
-// the drag image and the hovered box and redraws what changed. Prints the times against their goals.
+// the tables and guests and drawing the page; the gathering also alone) and one step of a guest
+// drag, a mouse move that moves the drag image and the hovered box and redraws what changed.
+// Prints the times against their goals.
 
 #include "BenchApplication.h"
 #include "RecordingReporter.h"
+#include "ScratchEvent.h"
 
 #include "seating/core/SeatingChart.h"
 #include "seating/ui/SeatingChartView.h"
 
-#include "data/storage/DataLocation.h"
 #include "data/records/Guest.h"
-#include "data/document/NewZelDoc.h"
 #include "data/records/Table.h"
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -27,14 +26,10 @@ namespace {
 constexpr int kTables = 500;
 constexpr int kGuests = 5000;
 
-struct Chart
+struct Chart : ScratchEvent
 {
     Chart()
-        : location(dir.path())
-        , document(location, nullptr)
     {
-        document.DiscardOnClose();
-        document.LoadEvent();
         while (document.Tables().size() <= kTables)
             document.CreateTable(QStringLiteral("table %1").arg(document.Tables().size()), -1, 10);
         for (int i = 0; i < kGuests; ++i) {
@@ -49,9 +44,6 @@ struct Chart
         QApplication::processEvents();
     }
 
-    QTemporaryDir dir;
-    CDataLocation location;
-    CNewZelDoc document;
     std::unique_ptr<CSeatingChartView> view;
 };
 
