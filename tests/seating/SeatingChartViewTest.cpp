@@ -386,3 +386,18 @@ TEST_F(SeatingChartViewTest, EditingTableZeroExplainsIt)
     ASSERT_EQ(m_event.Messages().ShownMessages().size(), 1);
     EXPECT_EQ(m_event.Messages().ShownMessages()[0].caption, QStringLiteral("הסבר"));
 }
+
+TEST_F(SeatingChartViewTest, PaintingShowsWhatTheLastHintGatheredNotARecount)
+{
+    m_event.SetRealTables(1);
+    CGuest* dana = m_event.AddGuest("Dana", "Levi", 2, 1);
+    Show();
+    EXPECT_EQ(m_view->Chart().Boxes()[1].footer, QStringLiteral("2 מתוך 10"));
+    // A field written without a hint is not counted by painting.
+    dana->SetComing(5);
+    m_view->repaint();
+    EXPECT_EQ(m_view->Chart().Boxes()[1].footer, QStringLiteral("2 מתוך 10"));
+    m_event.Doc().UpdateAllViews(nullptr, HINT_GUEST_CHANGED, dana);
+    EXPECT_EQ(m_view->Chart().Boxes()[1].footer, QStringLiteral("5 מתוך 10"));
+    EXPECT_EQ(m_view->Chart().Boxes()[1].lines, QStringList{"1. Dana Levi 5"});
+}
