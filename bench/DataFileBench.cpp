@@ -2,6 +2,8 @@
 // CEventFile::Write against one plain write of the same bytes. Prints the absolute times and the
 // ratios of each pair. A new pair is a new benchmark plus a line in kComparisons.
 
+#include "RecordingReporter.h"
+
 #include "data/records/Category.h"
 #include "data/records/Circle.h"
 #include "data/storage/DataLocation.h"
@@ -28,9 +30,7 @@
 #include <xercesc/util/PlatformUtils.hpp>
 
 #include <cstdio>
-#include <map>
 #include <memory>
-#include <string>
 
 namespace {
 
@@ -275,22 +275,6 @@ const Comparison kComparisons[] = {
     {"CEventFile::Write / one plain write", "BM_WriteEventFile", "BM_PlainWrite"},
     {"load through the document / bare SAX parse", "BM_LoadThroughDocument", "BM_BareSaxParse"},
     {"save through the document / one plain write", "BM_SaveThroughDocument", "BM_PlainWrite"},
-};
-
-// Keeps the real time per iteration of every run, in milliseconds, besides the usual table.
-class RecordingReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> times;
 };
 
 }

@@ -649,6 +649,19 @@ void CNewZelDoc::SwapTables(int first, int second)
     b->CopyTo(*a);
     temporary.CopyTo(*b);
     temporary.ReleaseId();
+    // The place on the hall sketch belongs to the table, not to its position in the list.
+    const CTable::Area area = a->GetArea();
+    const int color = a->GetColor();
+    const int drawStyle = a->GetDrawStyle();
+    const QString shapeClass = a->GetShapeClass();
+    a->SetArea(b->GetArea());
+    a->SetColor(b->GetColor());
+    a->SetDrawStyle(b->GetDrawStyle());
+    a->SetShapeClass(b->GetShapeClass());
+    b->SetArea(area);
+    b->SetColor(color);
+    b->SetDrawStyle(drawStyle);
+    b->SetShapeClass(shapeClass);
     SetModified(true);
 }
 

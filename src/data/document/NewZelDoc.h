@@ -142,7 +142,8 @@ public:
     // Deletes every table, table 0 included, and makes table 0 anew; the guests' table numbers
     // are the caller's to reset.
     void DeleteAllTables();
-    // Exchanges what two positions hold (guests, name, notes, hall number, seats); numbers stay.
+    // Exchanges what two positions hold (guests, name, notes, hall number, seats and the place,
+    // colour, drawing style and shape class on the sketch); numbers stay.
     void SwapTables(int first, int second);
     void MoveTable(int from, int to);
     void MoveGuests(int fromTable, int toTable);

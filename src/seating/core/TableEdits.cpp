@@ -8,6 +8,8 @@
 #include "data/settings/StringTable.h"
 #include "seating/core/SeatVerdict.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kRestrictionQuestion = QStringLiteral(
@@ -22,6 +24,10 @@ const QString kHallTakenCaption = QStringLiteral("שולחן כבר תפוס!");
 const QString kDeleteQuestion =
     QStringLiteral("?האם את/ה בטוח/ה שברצונך למחוק שולחן זה\r\n המוזמנים יועברו לרשימת הבילתי משובצים");
 const QString kDeleteCaption = QStringLiteral("מחיקה?");
+const QString kSharedHallText = QStringLiteral(
+    "השולחנות מסודרים לפי מספר באולם, ולשולחנות %s ו-%s אותו מספר באולם (%s).\r\n"
+    "כדי להזיז את השולחן יש לתת לכל שולחן מספר אחר באולם.");
+const QString kSharedHallCaption = QStringLiteral("הזזת שולחן");
 
 }
 
@@ -100,6 +106,40 @@ void CTableEdits::Move(int from, int to)
     m_document.MoveTable(from, to);
     m_document.SetModified();
     m_document.UpdateAllViews(m_sender, HINT_TABLE_CHANGED, nullptr);
+}
+
+bool CTableEdits::MoveInHallOrder(int from, int to)
+{
+    const QList<CTable*>& tables = m_document.Tables();
+    if (from < 1 || to < 1 || from >= tables.size() || to >= tables.size() || from == to)
+        return false;
+    QList<CTable*> order = tables.mid(1);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const CTable* a, const CTable* b) { return a->GetHallNumber() < b->GetHallNumber(); });
+    const int source = int(order.indexOf(tables[from]));
+    const int target = int(order.indexOf(tables[to]));
+    const int first = qMin(source, target);
+    const int last = qMax(source, target);
+    // Ascending, since the order is by hall number.
+    QList<int> halls;
+    for (int i = first; i <= last; ++i)
+        halls.append(order[i]->GetHallNumber());
+    for (int i = 1; i < halls.size(); ++i) {
+        if (halls[i] == halls[i - 1]) {
+            const CTable* a = order[first + i - 1];
+            const CTable* b = order[first + i];
+            Ask(kSharedHallText, kSharedHallCaption, MSG_OK,
+                {QString::number(a->GetId()), QString::number(b->GetId()), QString::number(halls[i])});
+            return false;
+        }
+    }
+    order.move(source, target);
+    const CNewZelDoc::CBatch batch(m_document);
+    for (int i = first; i <= last; ++i)
+        order[i]->SetHallNumber(halls[i - first]);
+    m_document.SetModified();
+    m_document.UpdateAllViews(m_sender, HINT_TABLE_CHANGED, nullptr);
+    return true;
 }
 
 bool CTableEdits::Seat(CGuest& guest, int table)

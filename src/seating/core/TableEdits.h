@@ -30,6 +30,10 @@ public:
     // Exchanges what two positions hold; position 0 (the unseated guests) never moves.
     void Swap(int first, int second);
     void Move(int from, int to);
+    // The move of the tables ordered by hall number: the table numbered from takes the hall number
+    // of the table numbered to, and the tables between pass theirs on by one place. Refused, and
+    // the user told why, when two of them share a hall number. True when the order changed.
+    bool MoveInHallOrder(int from, int to);
 
     // The interactive seat: asks about every restriction the guest has at the table and, when the
     // table is too small, whether to enlarge it (the unseated table grows without asking). True

@@ -371,18 +371,18 @@ void CTablesView::LocateGuest(const CGuest& guest)
         m_guests->SelectRow(guestRow);
 }
 
-bool CTablesView::RunTableDialog(CTableDlg::Values& values, int tableNumber)
+bool CTablesView::RunTableDialog(CNewZelDoc& document, CTableDlg::Values& values, int tableNumber, QWidget* parent)
 {
     QStringList groups;
-    for (const CGroup* group : GetDocument().Groups())
+    for (const CGroup* group : document.Groups())
         groups.append(group->GetName());
     const int ownHall = tableNumber >= 0 ? values.hallNumber : -1;
     for (;;) {
-        CTableDlg dialog(groups, values, tableNumber, GetDocument().Messages(), this);
+        CTableDlg dialog(groups, values, tableNumber, document.Messages(), parent);
         if (dialog.exec() != QDialog::Accepted)
             return false;
         values = dialog.GetValues();
-        if (CTableEdits(GetDocument(), this).CheckHallNumber(values.hallNumber, ownHall))
+        if (CTableEdits(document, parent).CheckHallNumber(values.hallNumber, ownHall))
             return true;
     }
 }
@@ -392,7 +392,7 @@ void CTablesView::AddTable()
     CNewZelDoc& document = GetDocument();
     CTableDlg::Values values{CTableDlg::DefaultName(), document.Settings().GetNumberOfGuestsInTable(),
                              document.NextFreeHallNumber()};
-    if (!RunTableDialog(values, -1))
+    if (!RunTableDialog(document, values, -1, this))
         return;
     m_changing = true;
     CTable* table = CTableEdits(document, this).Create(values.name, values.hallNumber, values.seats);
@@ -403,18 +403,21 @@ void CTablesView::AddTable()
 
 void CTablesView::EditTable(CTable* table)
 {
-    if (!table)
-        return;
-    CNewZelDoc& document = GetDocument();
-    if (table->GetHallNumber() == 0) {
+    if (table && RunEditTable(GetDocument(), *table, this))
+        m_tableModel.RefreshTable(table->GetId());
+}
+
+bool CTablesView::RunEditTable(CNewZelDoc& document, CTable& table, QWidget* parent)
+{
+    if (table.GetHallNumber() == 0) {
         UserQuestion::Ask(document.Messages(), kUnseatedExplanation, QStringLiteral("הסבר"), MSG_OK);
-        return;
+        return false;
     }
-    CTableDlg::Values values{table->GetName(), table->GetSeats(), table->GetHallNumber()};
-    if (!RunTableDialog(values, table->GetId()))
-        return;
-    CTableEdits(document, this).Edit(*table, values.name, values.hallNumber, values.seats);
-    m_tableModel.RefreshTable(table->GetId());
+    CTableDlg::Values values{table.GetName(), table.GetSeats(), table.GetHallNumber()};
+    if (!RunTableDialog(document, values, table.GetId(), parent))
+        return false;
+    CTableEdits(document, parent).Edit(table, values.name, values.hallNumber, values.seats);
+    return true;
 }
 
 void CTablesView::DeleteTable(int row)

@@ -38,6 +38,9 @@ public:
     void AddTable();
     // Edits the selected table or one handed over by another page.
     void EditTable(CTable* table);
+    // The edit procedure itself, for any page: table 0 only explains itself; the others get the
+    // table dialog until the hall number entered is free. True when the table was written.
+    static bool RunEditTable(CNewZelDoc& document, CTable& table, QWidget* parent);
     // Deletes the table of the row (never table 0), asking first when people sit there.
     void DeleteTable(int row);
     void MoveSelectedTable(int step);
@@ -84,7 +87,7 @@ private:
     void OnGuestContextMenu(int row, const QPoint& globalPos);
     void ClearLists();
     // Shows the table dialog until the hall number entered is free (or the table's own).
-    bool RunTableDialog(CTableDlg::Values& values, int tableNumber);
+    static bool RunTableDialog(CNewZelDoc& document, CTableDlg::Values& values, int tableNumber, QWidget* parent);
     int RowOfTable(const CHintObject* object) const;
 
     CTableListModel m_tableModel;

@@ -25,6 +25,7 @@
 #include "planner/ui/CreateTaskDlg.h"
 #include "planner/ui/DateDialog.h"
 #include "planner/ui/TasksTreeDlg.h"
+#include "seating/ui/SeatingChartView.h"
 #include "seating/ui/TableDefDlg.h"
 #include "seating/ui/TableDlg.h"
 #include "data/records/Category.h"
@@ -61,6 +62,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -326,6 +328,46 @@ void ShootFilledBudget(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app,
     shooter.Shoot(category, QStringLiteral("dialog-category"));
 }
 
+// The seating chart of a seated 300-guest event: 30 tables, one over its seats, a few guests still
+// unseated, a guest highlighted, and then a guest dragged over another table.
+void ShootSeatingChart(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUserMessages& messages,
+                       IPlatform& platform)
+{
+    const bool hebrew = Language::IsHebrew();
+    const QStringList first = hebrew ? QStringList{"דנה", "רון", "מיכל", "אבי", "נועה", "יוסי", "שירה", "עומר"}
+                                     : QStringList{"Dana", "Ron", "Michal", "Avi", "Noa", "Yossi", "Shira", "Omer"};
+    const QStringList family = hebrew ? QStringList{"לוי", "כהן", "מזרחי", "פרץ", "ביטון", "אברהם", "פרידמן"}
+                                      : QStringList{"Levi", "Cohen", "Mizrahi", "Peretz", "Biton", "Avraham", "Friedman"};
+    while (document.Tables().size() <= 30)
+        document.CreateTable((hebrew ? QStringLiteral("שולחן משפחה %1") : QStringLiteral("Family table %1"))
+                                 .arg(document.Tables().size()), -1, 12);
+    for (int i = 0; i < 300; ++i) {
+        CGuest* guest = document.AddGuest(first[i % first.size()], family[(i / 3) % family.size()], nullptr);
+        guest->SetComing(1 + i % 2);
+        guest->SetTableIndex(i % 25 == 0 ? 0 : 1 + i % 30);
+    }
+    CMainFrame frame(document, app, messages, platform, 1280);
+    frame.resize(1280, 800);
+    frame.show();
+    QApplication::processEvents();
+    frame.ShowPage(CSeatingChartView::kPosition);
+    auto* chart = frame.findChild<CSeatingChartView*>();
+    if (!chart)
+        return;
+    chart->SelectBox(2, chart->Chart().Boxes()[2].guests.value(1));
+    shooter.Shoot(frame, QStringLiteral("filled-08"));
+    const QPoint from = chart->LineRect(3, 0).center();
+    const QPoint to = chart->BoxRect(6).center();
+    QMouseEvent press(QEvent::MouseButtonPress, from, chart->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(chart, &press);
+    QMouseEvent move(QEvent::MouseMove, to, chart->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(chart, &move);
+    shooter.Shoot(frame, QStringLiteral("filled-08-drag"));
+    QMouseEvent release(QEvent::MouseButtonRelease, from, chart->mapToGlobal(from), Qt::LeftButton, {}, {});
+    QApplication::sendEvent(chart, &release);
+    frame.hide();
+}
+
 // The dialogs of the guest and table pages, over the example event.
 void ShootRecordDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
@@ -458,5 +500,6 @@ int main(int argc, char** argv)
     ShootNothingLost(shooter, ravivaz, messages, platform);
     ShootFilledFinance(shooter, document, ravivaz, messages, platform);
     ShootFilledBudget(shooter, document, ravivaz, messages, platform);
+    ShootSeatingChart(shooter, document, ravivaz, messages, platform);
     return 0;
 }
