@@ -96,6 +96,7 @@ TEST_F(CheckpointRestoreTest, AFailureLeavesTheEventWhole)
     CNewZelDoc& document = SavedEvent({"Dana", "Avi"});
     ASSERT_TRUE(TestFiles::Write(m_home.EventFolder() + "/Guests.ini", "[Guest0]\r\nNM=Old\r\n"));
     // A folder where the checkpoint's task file must go: that file cannot be put in place.
+    QFile::remove(m_home.EventFolder() + "/Tasks.ini");
     ASSERT_TRUE(TestFiles::Write(m_home.EventFolder() + "/Tasks.ini/inside", "x"));
     WriteCheckpoint("Guests.ini", "[Guest0]\r\nNM=Ruth\r\n");
     WriteCheckpoint("Tasks.ini", "[Task1]\r\nname=t\r\n");

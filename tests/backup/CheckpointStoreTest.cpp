@@ -43,7 +43,7 @@ TEST(CheckpointStore, ListsNewestFirstWithTheGuestCountAndEventName)
     for (const QString& name : names)
         ASSERT_TRUE(QDir().mkpath(home.BackupFolder() + "/" + name));
     ASSERT_TRUE(TestFiles::Write(home.BackupFolder() + "/01-12-2008--23-00-00/Settings.ini",
-                                 TestFiles::Cp1255(QStringLiteral("[GenSettings]\r\nEveName=בר המצוה של דני \r\n"
+                                 TestFiles::Cp1255(QStringLiteral("[GenSettings]\r\nEveName=בר המצוה של דני\r\n"
                                                                   "[GuestsCount]\r\nGuestsCount=42\r\n"))));
     ASSERT_TRUE(TestFiles::Write(home.BackupFolder() + "/AppSettings.ini", "[GenSettings]\r\n"));
 
@@ -55,7 +55,7 @@ TEST(CheckpointStore, ListsNewestFirstWithTheGuestCountAndEventName)
     EXPECT_EQ(entries[2].name, "05-03-2007--10-00-00");
     EXPECT_EQ(entries[3].name, "05-03-2007--09-04-00");
     EXPECT_EQ(entries[0].guestsCount, 42);
-    EXPECT_EQ(entries[0].eventName, QStringLiteral("בר המצוה של דני "));
+    EXPECT_EQ(entries[0].eventName, QStringLiteral("בר המצוה של דני"));
     EXPECT_EQ(entries[1].guestsCount, 0);
     EXPECT_TRUE(entries[1].eventName.isEmpty());
 }
@@ -76,6 +76,20 @@ TEST(CheckpointStore, ATimerCheckpointOfUnchangedFilesIsNotTakenAgain)
     EXPECT_EQ(QFileInfo(second).fileName(), "05-03-2007--09-24-00");
     EXPECT_EQ(TestFiles::Read(second + "/Settings.ini"), "[GenSettings]\r\nLastUIMode=4\r\n");
     EXPECT_EQ(store.List().size(), 2);
+}
+
+TEST(CheckpointStore, ASeparateCheckpointNeverWritesIntoAnExistingOne)
+{
+    BackupFixture home;
+    ASSERT_TRUE(TestFiles::Write(home.EventFolder() + "/Settings.ini", "now"));
+    ASSERT_TRUE(TestFiles::Write(home.BackupFolder() + "/05-03-2007--09-04-00/Settings.ini", "then"));
+    ASSERT_TRUE(QDir().mkpath(home.BackupFolder() + "/05-03-2007--09-04-01"));
+
+    const QString taken = CCheckpointStore(home.BackupFolder()).TakeSeparate(home.EventFolder(), kMorning);
+
+    EXPECT_EQ(QFileInfo(taken).fileName(), "05-03-2007--09-04-02");
+    EXPECT_EQ(TestFiles::Read(taken + "/Settings.ini"), "now");
+    EXPECT_EQ(TestFiles::Read(home.BackupFolder() + "/05-03-2007--09-04-00/Settings.ini"), "then");
 }
 
 TEST(CheckpointStore, AFileMissingFromOneSideMakesTheFoldersDiffer)

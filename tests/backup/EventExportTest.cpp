@@ -129,9 +129,11 @@ TEST_F(EventExportTest, MailAttachesTheFilesOnDiskAndTellsOfSuccess)
     EXPECT_TRUE(CEventMail(document, platform).Send());
 
     EXPECT_EQ(platform.subject, QStringLiteral("קבצי הנתונים של התוכנה \"Kalinoret\""));
-    EXPECT_EQ(platform.attachments,
-              (QStringList{m_home.EventFolder() + "/Settings.ini", m_home.DataFolder() + "/AppSettings.ini",
-                           m_home.EventFolder() + "/Checkpoint.ini", m_home.EventFolder() + "/WeddingData.xml"}));
+    EXPECT_EQ(platform.attachments.join('\n').toStdString(),
+              QStringList({m_home.EventFolder() + "/Settings.ini", m_home.DataFolder() + "/AppSettings.ini",
+                           m_home.EventFolder() + "/Tasks.ini", m_home.EventFolder() + "/Checkpoint.ini", m_home.EventFolder() + "/WeddingData.xml"})
+                  .join('\n')
+                  .toStdString());
     ASSERT_EQ(m_home.Messages().ShownMessages().size(), 1);
     EXPECT_EQ(m_home.Messages().ShownMessages()[0].caption, QStringLiteral("יצירת הודעת דואר הצליחה"));
 }

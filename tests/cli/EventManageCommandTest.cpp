@@ -24,7 +24,7 @@ protected:
 
 TEST_F(EventManageCommandTest, NewEventCreatesTheNextFolderMakesItActiveAndPrintsIt)
 {
-    const CliRun first = Cli({"--data", Data(), "new-event", "--type", "0", "--name1", "דנה", "--name2", "אבי",
+    const CliRun first = Cli({"--data", Data(), "--lang", "he", "new-event", "--type", "0", "--name1", "דנה", "--name2", "אבי",
                               "--date", "2027-06-01", "--groups"});
     ASSERT_EQ(first.exitCode, 0) << first.err.constData();
     EXPECT_EQ(QString::fromUtf8(first.out), QString("DB1\t%1/DB1\n").arg(Data()));
@@ -35,12 +35,14 @@ TEST_F(EventManageCommandTest, NewEventCreatesTheNextFolderMakesItActiveAndPrint
     const CliRun second = Cli({"--data", Data(), "new-event", "--type", "3", "--name1", "דני", "--copy-from", Data() + "/DB1"});
     ASSERT_EQ(second.exitCode, 0) << second.err.constData();
     EXPECT_EQ(QString::fromUtf8(second.out), QString("DB2\t%1/DB2\n").arg(Data()));
-    EXPECT_EQ(Setting("DB2", "GenSettings", "EveName"), QStringLiteral("בר המצוה של דני "));
+    // The settings file keeps no blank at the end of a value.
+    EXPECT_EQ(Setting("DB2", "GenSettings", "EveName"), QStringLiteral("בר המצוה של דני"));
     EXPECT_EQ(Setting("DB2", "GenSettings", "EventType"), "3");
     EXPECT_EQ(CIniFile::ReadProfileString(Data() + "/events.ini", "Events", "Active"), "DB2");
 
     const CliRun events = Cli({"--data", Data(), "events"});
-    EXPECT_TRUE(QString::fromUtf8(events.out).contains(QStringLiteral("*DB2\tבר המצוה של דני \t")));
+    EXPECT_TRUE(QString::fromUtf8(events.out).startsWith(QStringLiteral("DB\t")));
+    EXPECT_TRUE(QString::fromUtf8(events.out).contains(QStringLiteral("*DB2\tבר המצוה של דני\t")));
 }
 
 TEST_F(EventManageCommandTest, BadWordsExitTwoWithAClearMessage)

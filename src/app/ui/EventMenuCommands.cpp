@@ -1,6 +1,5 @@
 #include "app/ui/EventMenuCommands.h"
 
-#include "app/ui/MainFrame.h"
 #include "app/ui/NewEventWizard.h"
 #include "app/ui/SelectEvent.h"
 #include "app/ui/WeddingInfoDlg.h"
@@ -10,9 +9,6 @@ CEventMenuCommands::CEventMenuCommands(const CommandContext& context)
     : m_document(context.document)
     , m_frame(context.frame)
 {
-    if (auto* frame = qobject_cast<CMainFrame*>(&context.frame))
-        QObject::connect(frame, &CMainFrame::EventDetailsWanted, frame,
-                         [this] { CNewEventWizard::Run(m_document, false, &m_frame); });
 }
 
 bool CEventMenuCommands::HandlesCommand(int command) const

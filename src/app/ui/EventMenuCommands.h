@@ -2,8 +2,7 @@
 
 #include "controls/CommandHandler.h"
 
-// The event menu's own commands: the event details, adding an event and switching events. It also
-// opens the wizard on the first showing of an event that has no names yet.
+// The event menu's own commands: the event details, adding an event and switching events.
 class CEventMenuCommands : public ICommandHandler
 {
 public:

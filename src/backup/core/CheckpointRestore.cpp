@@ -94,7 +94,8 @@ CCheckpointRestore::Result CCheckpointRestore::Restore(const QString& name)
     if (!KeepLargerIndex(replace.StagingFolder() + QLatin1Char('/') + CDataLocation::FileName(FC_CHECKPOINT)))
         return Fail();
 
-    if (store.Take(eventFolder).isEmpty() || !replace.Commit())
+    // The checkpoint being restored may carry this very second's name: it must stay as it is.
+    if (store.TakeSeparate(eventFolder).isEmpty() || !replace.Commit())
         return Fail();
     m_document.ReloadEvent();
     CZelEvent* active = m_document.Events().Active();

@@ -53,6 +53,14 @@ QString CCheckpointStore::Take(const QString& eventFolder, const QDateTime& when
     return EventFileSet::TakeCheckpoint(eventFolder, m_backupFolder, when);
 }
 
+QString CCheckpointStore::TakeSeparate(const QString& eventFolder, const QDateTime& when) const
+{
+    QDateTime free = when;
+    while (QFileInfo::exists(Folder(EventFileSet::CheckpointName(free))))
+        free = free.addSecs(1);
+    return Take(eventFolder, free);
+}
+
 QString CCheckpointStore::TakeIfChanged(const QString& eventFolder, const QDateTime& when) const
 {
     const QList<Entry> entries = List();

@@ -22,6 +22,9 @@ public:
     QString Folder(const QString& name) const;
     // The folder of a new checkpoint of the event, or an empty text when it could not be made.
     QString Take(const QString& eventFolder, const QDateTime& when = QDateTime::currentDateTime()) const;
+    // As Take, into a folder of its own even when a checkpoint of the same second exists: the next
+    // free second names it.
+    QString TakeSeparate(const QString& eventFolder, const QDateTime& when = QDateTime::currentDateTime()) const;
     // As Take, unless the newest checkpoint already holds the same event files with the same bytes:
     // then nothing is copied and its folder is returned.
     QString TakeIfChanged(const QString& eventFolder, const QDateTime& when = QDateTime::currentDateTime()) const;

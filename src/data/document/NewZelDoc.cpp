@@ -383,7 +383,9 @@ void CNewZelDoc::UseEventFolder(const QString& folder)
 bool CNewZelDoc::CreateEventFolder(const QString& sourceFolder)
 {
     // The new folder is made whole before the event is listed: a failure leaves the current event
-    // active and untouched.
+    // active and untouched. The events are found by a scan that stops at the first missing folder,
+    // so the current one is made first (a data folder where nothing was saved yet has none).
+    m_location.GetEventFolder();
     const QString folder = m_events.NextEventFolder();
     if (!QDir().mkpath(folder))
         return false;
