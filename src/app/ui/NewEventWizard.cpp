@@ -4,6 +4,7 @@
 #include "app/core/EventTypes.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/UserMessages.h"
+#include "data/settings/Language.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -22,11 +23,12 @@ namespace {
 const QString kTitles[] = {QStringLiteral("הוספת אירוע (שלב 1 מ- 4)"), QStringLiteral("הוספת אירוע (שלב 2 מ-4)"),
                            QStringLiteral("הוספת אירוע (שלב 3 מ-4)"), QStringLiteral("הוספת אירוע (שלב 4 מ-4)")};
 
-// First, middle and family name of one celebrant under a titled frame.
-QGroupBox* NamesGroup(const QString& title, QLabel*& label, QLineEdit*& first, QLineEdit*& middle, QLineEdit*& family)
+// First, middle and family name of one celebrant under a label.
+QWidget* NamesColumn(QLabel*& label, QLineEdit*& first, QLineEdit*& middle, QLineEdit*& family)
 {
-    auto* group = new QGroupBox(title);
-    auto* form = new QFormLayout(group);
+    auto* column = new QWidget;
+    auto* form = new QFormLayout(column);
+    form->setContentsMargins(0, 0, 0, 0);
     label = new QLabel;
     form->addRow(label);
     first = new QLineEdit;
@@ -35,7 +37,7 @@ QGroupBox* NamesGroup(const QString& title, QLabel*& label, QLineEdit*& first, Q
     form->addRow(QStringLiteral("שם פרטי:"), first);
     form->addRow(QStringLiteral("שם שני:"), middle);
     form->addRow(QStringLiteral("שם משפחה:"), family);
-    return group;
+    return column;
 }
 
 }
@@ -103,6 +105,7 @@ QWidget* CNewEventWizard::MakeTypePage()
     m_date = new QDateEdit(QDate::currentDate());
     m_date->setObjectName(QStringLiteral("eventDate"));
     m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(Language::IsHebrew() ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("MM.dd.yyyy"));
     layout->addWidget(m_date);
     return page;
 }
@@ -137,15 +140,15 @@ QWidget* CNewEventWizard::MakeNamesPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     QLabel* groomLabel = nullptr;
-    m_brideGroup = NamesGroup(QString(), m_brideLabel, m_brideName, m_brideMid, m_brideFamily);
-    m_groomGroup = NamesGroup(QString(), groomLabel, m_groomName, m_groomMid, m_groomFamily);
+    m_namesGroup = new QGroupBox;
+    auto* names = new QHBoxLayout(m_namesGroup);
+    names->addWidget(NamesColumn(m_brideLabel, m_brideName, m_brideMid, m_brideFamily), 1, Qt::AlignTop);
+    m_groomGroup = NamesColumn(groomLabel, m_groomName, m_groomMid, m_groomFamily);
+    names->addWidget(m_groomGroup, 1, Qt::AlignTop);
     groomLabel->setText(QStringLiteral("החתן"));
     m_brideName->setObjectName(QStringLiteral("brideName"));
     m_groomName->setObjectName(QStringLiteral("groomName"));
-    auto* names = new QHBoxLayout;
-    names->addWidget(m_brideGroup);
-    names->addWidget(m_groomGroup);
-    layout->addLayout(names);
+    layout->addWidget(m_namesGroup);
     auto* eventName = new QFormLayout;
     m_eventName = new QLineEdit;
     m_eventName->setObjectName(QStringLiteral("eventName"));
@@ -176,10 +179,10 @@ QWidget* CNewEventWizard::MakeGroupsPage()
 
 void CNewEventWizard::FollowType()
 {
-    if (!m_brideGroup)
+    if (!m_namesGroup)
         return;
     const int type = m_types->currentRow();
-    m_brideGroup->setTitle(EventTypes::NamesTitle(type));
+    m_namesGroup->setTitle(EventTypes::NamesTitle(type));
     m_brideLabel->setText(EventTypes::FirstLabel(type));
     m_groomGroup->setVisible(EventTypes::IsWedding(type));
     RewriteEventName();

@@ -43,7 +43,7 @@ public:
     QListWidget* SourceEvents() const { return m_sources; }
     QLineEdit* BrideName() const { return m_brideName; }
     QLineEdit* GroomName() const { return m_groomName; }
-    QGroupBox* GroomGroup() const { return m_groomGroup; }
+    QWidget* GroomGroup() const { return m_groomGroup; }
     QLineEdit* EventName() const { return m_eventName; }
     QRadioButton* GroupsChoice() const { return m_groups; }
     QPushButton* NextButton() const { return m_next; }
@@ -69,12 +69,12 @@ private:
     QRadioButton* m_noCopy = nullptr;
     QRadioButton* m_copy = nullptr;
     QListWidget* m_sources = nullptr;
-    QGroupBox* m_brideGroup = nullptr;
+    QGroupBox* m_namesGroup = nullptr;
     QLabel* m_brideLabel = nullptr;
     QLineEdit* m_brideName = nullptr;
     QLineEdit* m_brideMid = nullptr;
     QLineEdit* m_brideFamily = nullptr;
-    QGroupBox* m_groomGroup = nullptr;
+    QWidget* m_groomGroup = nullptr;
     QLineEdit* m_groomName = nullptr;
     QLineEdit* m_groomMid = nullptr;
     QLineEdit* m_groomFamily = nullptr;

@@ -347,6 +347,7 @@ void ShootEventDialogs(CShooter& shooter, CNewZelDoc& document)
     wizard.Types()->setCurrentRow(3);
     shooter.Shoot(wizard, QStringLiteral("dialog-wizard-3-bar-mitzvah"));
     wizard.hide();
+    document.Events().Active()->SetName(QStringLiteral("החתונה של דנה ואבי"));
     CSelectEvent select(document);
     shooter.Shoot(select, QStringLiteral("dialog-switch-event"));
     CWeddingInfoDlg details(document);
@@ -355,7 +356,7 @@ void ShootEventDialogs(CShooter& shooter, CNewZelDoc& document)
     for (int day = 1; day <= 3; ++day)
         store.Take(document.Location().GetEventFolder(), QDateTime(QDate(2026, 11, day), QTime(9 + day, 4, 0)));
     CBackUpDlg restore(document);
-    shooter.Shoot(restore, QStringLiteral("dialog-restore"));
+    shooter.Shoot(restore, QStringLiteral("dialog-backup-restore"));
 }
 
 void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
