@@ -200,8 +200,8 @@ TEST(EventDialogs, TheRestoreListIsNewestFirstAndOkWantsARow)
     restore.show();
     QTreeWidget* list = restore.Checkpoints();
     ASSERT_EQ(list->topLevelItemCount(), 3);
-    EXPECT_EQ(list->topLevelItem(0)->text(2), "09-11-2026--10-00-00");
-    EXPECT_EQ(list->topLevelItem(1)->text(2), "05-11-2026--10-00-00");
+    EXPECT_EQ(list->topLevelItem(0)->data(2, Qt::UserRole).toString(), "09-11-2026--10-00-00");
+    EXPECT_EQ(list->topLevelItem(1)->data(2, Qt::UserRole).toString(), "05-11-2026--10-00-00");
     EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("רשומות מוזמנים"));
 
     fixture.messages.Answer({MSG_RESULT_OK});
@@ -210,6 +210,13 @@ TEST(EventDialogs, TheRestoreListIsNewestFirstAndOkWantsARow)
     EXPECT_EQ(fixture.messages.ShownMessages()[0].text, QStringLiteral("בחר רשומת גיבוי אותה יש לשחזר"));
     EXPECT_EQ(fixture.messages.ShownMessages()[0].caption, QStringLiteral("לא נבחרה רשומה"));
     EXPECT_TRUE(restore.isVisible());
+
+    list->setCurrentItem(list->topLevelItem(1));
+    fixture.messages.Answer({MSG_RESULT_YES});
+    Click(OkButton(restore));
+    ASSERT_EQ(fixture.messages.ShownMessages().size(), 2);
+    EXPECT_TRUE(fixture.messages.ShownMessages()[1].text.contains(QStringLiteral("05-11-2026 בשעה 10-00-00")));
+    EXPECT_EQ(restore.result(), QDialog::Accepted);
 }
 
 TEST(EventDialogs, TheEventAndBackupCommandsAreLive)

@@ -106,6 +106,8 @@ QWidget* CNewEventWizard::MakeTypePage()
     m_date->setObjectName(QStringLiteral("eventDate"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(Language::IsHebrew() ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("MM.dd.yyyy"));
+    // A date is read left to right in both languages.
+    m_date->setLayoutDirection(Qt::LeftToRight);
     layout->addWidget(m_date);
     return page;
 }
@@ -206,6 +208,8 @@ void CNewEventWizard::ShowPage(int page)
     setWindowTitle(kTitles[page]);
     m_back->setVisible(page != TypePage);
     m_next->setText(page == GroupsPage ? QStringLiteral("סיום") : QStringLiteral("הבא"));
+    if (page == NamesPage)
+        m_brideName->setFocus();
 }
 
 void CNewEventWizard::OnNext()

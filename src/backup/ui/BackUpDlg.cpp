@@ -32,9 +32,12 @@ CBackUpDlg::CBackUpDlg(CNewZelDoc& document, QWidget* parent)
     m_list->setColumnCount(4);
     m_list->setHeaderLabels({QString(), QStringLiteral("רשומות מוזמנים"), QStringLiteral("תאריכי גיבויים קיימים"),
                              QStringLiteral("שם הארוע")});
-    for (const CCheckpointStore::Entry& entry : CCheckpointStore(document.Location().GetBackupFolder()).List())
-        m_list->addTopLevelItem(new QTreeWidgetItem(
-            m_list, {QString(), QString::number(entry.guestsCount), entry.name, entry.eventName}));
+    for (const CCheckpointStore::Entry& entry : CCheckpointStore(document.Location().GetBackupFolder()).List()) {
+        // The date and time read left to right in a right-to-left list too.
+        auto* row = new QTreeWidgetItem(m_list, {QString(), QString::number(entry.guestsCount),
+                                                 QChar(0x2066) + entry.name + QChar(0x2069), entry.eventName});
+        row->setData(NameColumn, Qt::UserRole, entry.name);
+    }
     m_list->setColumnHidden(EmptyColumn, true);
     for (int column : {GuestsColumn, NameColumn, EventColumn})
         m_list->resizeColumnToContents(column);
@@ -56,6 +59,7 @@ void CBackUpDlg::accept()
         return;
     }
     // No to the question keeps the dialog open for another choice.
-    if (CCheckpointRestore(m_document).Restore(row->text(NameColumn)) == CCheckpointRestore::Result::Restored)
+    if (CCheckpointRestore(m_document).Restore(row->data(NameColumn, Qt::UserRole).toString()) ==
+        CCheckpointRestore::Result::Restored)
         QDialog::accept();
 }
