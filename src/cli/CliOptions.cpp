@@ -55,6 +55,10 @@ QString CCliOptions::Usage()
         "  seat FOLDER --unseated|--all|--group NAME [--json]\n"
         "                         seat the unseated guests, all guests or one table for a group\n"
         "                         by their groups, save, and list every table with its guests\n"
+        "  import FOLDER SOURCE [--group NAME | --auto-groups] [--relation-answer yes|no]\n"
+        "                         add the guests of a spreadsheet (.xls, .xlsx, .csv) or of another\n"
+        "                         event's folder, save, and list the guests added and skipped\n"
+        "  export-csv FOLDER OUT  write the guests who have not answered into a comma-separated file\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -1,0 +1,138 @@
+// The guest import at its largest: a 5,000-row .xlsx into an event of 5,000 guests (at most 1 s),
+// and another event's 5,000 guests from its data file into an event of 5,000 guests (at most
+// 500 ms). Each run starts from a fresh event; reading the source and adding the guests is timed.
+
+#include "guests/core/GuestImport.h"
+
+#include "data/document/NewZelDoc.h"
+#include "data/records/EventRecords.h"
+#include "data/records/Guest.h"
+#include "data/storage/DataLocation.h"
+#include "data/storage/EventFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <xlsxwriter.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kGuests = 5000;
+constexpr int kGroups = 60;
+
+// A scratch event of kGuests guests, no question ever answered.
+struct Event
+{
+    Event()
+        : location(dir.path())
+        , document(location, nullptr)
+    {
+        document.DiscardOnClose();
+        document.LoadEvent();
+        for (int i = 0; i < kGuests; ++i)
+            document.AddGuest(QStringLiteral("guest %1").arg(i), QStringLiteral("Levi"), nullptr, [i](CGuest& guest) {
+                guest.SetGroupName(QStringLiteral("group %1").arg(i % kGroups));
+            });
+    }
+
+    QTemporaryDir dir;
+    CDataLocation location;
+    CNewZelDoc document;
+};
+
+QTemporaryDir& Sources()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString WriteSheet()
+{
+    const QString path = Sources().path() + QStringLiteral("/Guests.xlsx");
+    lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
+    lxw_worksheet* sheet = workbook_add_worksheet(book, "Guests");
+    const char* headers[] = {"שם", "שם משפחה", "שיכות", "קבוצה", "טלפון", "מספר מוזמנים", "יבואו בפועל"};
+    for (int c = 0; c < 7; ++c)
+        worksheet_write_string(sheet, 0, lxw_col_t(c), headers[c], nullptr);
+    for (int r = 1; r <= kGuests; ++r) {
+        worksheet_write_string(sheet, lxw_row_t(r), 0, QStringLiteral("row %1").arg(r).toUtf8().constData(), nullptr);
+        worksheet_write_string(sheet, lxw_row_t(r), 1, "כהן", nullptr);
+        worksheet_write_string(sheet, lxw_row_t(r), 2, r % 2 ? "כלה" : "חתן", nullptr);
+        worksheet_write_string(sheet, lxw_row_t(r), 3, QStringLiteral("sheet group %1").arg(r % kGroups).toUtf8().constData(),
+                               nullptr);
+        worksheet_write_string(sheet, lxw_row_t(r), 4, "03-1234567", nullptr);
+        worksheet_write_number(sheet, lxw_row_t(r), 5, 1 + r % 5, nullptr);
+        worksheet_write_number(sheet, lxw_row_t(r), 6, r % 5, nullptr);
+    }
+    return workbook_close(book) == LXW_NO_ERROR ? path : QString();
+}
+
+QString WriteOtherEvent()
+{
+    const QString folder = Sources().path() + QStringLiteral("/Other");
+    CEventRecords records;
+    for (int i = 0; i < kGuests; ++i) {
+        auto* guest = new CGuest(nullptr, nullptr, &records.counters);
+        guest->SetName(QStringLiteral("other %1").arg(i));
+        guest->SetFamilyName(QStringLiteral("Bar"));
+        guest->SetGroupName(QStringLiteral("other group %1").arg(i % kGroups));
+        guest->SetPhone(QStringLiteral("050-7654321"));
+        records.guests.append(guest);
+    }
+    return QDir().mkpath(folder) && CEventFile::Write(folder + QStringLiteral("/WeddingData.xml"), records) ? folder
+                                                                                                       : QString();
+}
+
+template <typename Read>
+void RunImport(benchmark::State& state, const QString& source, Read read)
+{
+    if (source.isEmpty()) {
+        state.SkipWithError("the source could not be written");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto event = std::make_unique<Event>();
+        CGuestImport import(event->document);
+        state.ResumeTiming();
+        if (!read(import, source) || import.AddAll().added.size() != kGuests)
+            state.SkipWithError("not every guest was imported");
+        state.PauseTiming();
+        event.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_ImportXlsxIntoFullEvent(benchmark::State& state)
+{
+    static const QString sheet = WriteSheet();
+    RunImport(state, sheet, [](CGuestImport& import, const QString& path) { return import.ReadSheet(path); });
+}
+BENCHMARK(BM_ImportXlsxIntoFullEvent)->Unit(benchmark::kMillisecond);
+
+void BM_ImportOtherEventIntoFullEvent(benchmark::State& state)
+{
+    static const QString folder = WriteOtherEvent();
+    RunImport(state, folder, [](CGuestImport& import, const QString& path) { return import.ReadEventFolder(path); });
+}
+BENCHMARK(BM_ImportOtherEventIntoFullEvent)->Unit(benchmark::kMillisecond);
+
+}
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    std::printf("import into an event of %d guests: a %d-row .xlsx (limit 1000 ms), another event of %d guests "
+                "(limit 500 ms)\n",
+                kGuests, kGuests, kGuests);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
