@@ -6,6 +6,7 @@
 #include "guests/core/GuestImport.h"
 #include "guests/core/UnansweredCsv.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {

@@ -15,6 +15,7 @@
 #include "data/settings/StringTable.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>

@@ -9,6 +9,7 @@
 class CEventRecords;
 class CGuest;
 class CNewZelDoc;
+class CSheetReader;
 class QObject;
 
 // Bringing guests into the active event from another event's folder or from a spreadsheet. The
@@ -66,7 +67,7 @@ public:
 private:
     int Tell(const QString& text, const QString& caption, int buttons, const QStringList& args = {}) const;
     // Takes one row of the sheet; false when the user stops the reading.
-    bool ReadSheetRow(const class CSheetReader& sheet, int row, const QList<int>& columns, CEventRecords& into) const;
+    bool ReadSheetRow(const CSheetReader& sheet, int row, const QList<int>& columns, CEventRecords& into) const;
     void ReportSkipped(const QStringList& names) const;
 
     CNewZelDoc& m_document;
