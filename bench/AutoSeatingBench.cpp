@@ -6,7 +6,7 @@
 #include "data/storage/DataLocation.h"
 #include "seating/core/AutoSeating.h"
 
-#include <QTemporaryDir>
+#include "ScratchEvent.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,22 +17,6 @@ namespace {
 
 constexpr int kGuests = 5000;
 constexpr int kGroups = 60;
-
-// A fresh event in a scratch data folder, with no question ever answered.
-struct Event
-{
-    Event()
-        : location(dir.path())
-        , document(location, nullptr)
-    {
-        document.DiscardOnClose();
-        document.LoadEvent();
-    }
-
-    QTemporaryDir dir;
-    CDataLocation location;
-    CNewZelDoc document;
-};
 
 void AddGuests(CNewZelDoc& document, int groups, int (*coming)(int))
 {
@@ -48,7 +32,7 @@ void AddGuests(CNewZelDoc& document, int groups, int (*coming)(int))
 
 void BM_SeatAllInGroupsOfTen(benchmark::State& state)
 {
-    Event event;
+    CScratchEvent event;
     event.document.Settings().SetNumberOfGuestsInTable(10);
     AddGuests(event.document, kGroups, [](int i) { return 1 + i % 4; });
     CAutoSeating seating(event.document);
@@ -62,7 +46,7 @@ BENCHMARK(BM_SeatAllInGroupsOfTen)->Unit(benchmark::kMillisecond);
 
 void BM_SeatUnseatedSinglesOneATable(benchmark::State& state)
 {
-    Event event;
+    CScratchEvent event;
     event.document.Settings().SetNumberOfGuestsInTable(1);
     AddGuests(event.document, 1, [](int) { return 1; });
     CAutoSeating seating(event.document);

@@ -4,11 +4,11 @@
 
 #include "guests/core/GuestImport.h"
 
-#include "data/document/NewZelDoc.h"
 #include "data/records/EventRecords.h"
 #include "data/records/Guest.h"
-#include "data/storage/DataLocation.h"
 #include "data/storage/EventFile.h"
+
+#include "ScratchEvent.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,25 +25,16 @@ namespace {
 constexpr int kGuests = 5000;
 constexpr int kGroups = 60;
 
-// A scratch event of kGuests guests, no question ever answered.
-struct Event
+// A scratch event of kGuests guests.
+std::unique_ptr<CScratchEvent> FullEvent()
 {
-    Event()
-        : location(dir.path())
-        , document(location, nullptr)
-    {
-        document.DiscardOnClose();
-        document.LoadEvent();
-        for (int i = 0; i < kGuests; ++i)
-            document.AddGuest(QStringLiteral("guest %1").arg(i), QStringLiteral("Levi"), nullptr, [i](CGuest& guest) {
-                guest.SetGroupName(QStringLiteral("group %1").arg(i % kGroups));
-            });
-    }
-
-    QTemporaryDir dir;
-    CDataLocation location;
-    CNewZelDoc document;
-};
+    auto event = std::make_unique<CScratchEvent>();
+    for (int i = 0; i < kGuests; ++i)
+        event->document.AddGuest(QStringLiteral("guest %1").arg(i), QStringLiteral("Levi"), nullptr, [i](CGuest& guest) {
+            guest.SetGroupName(QStringLiteral("group %1").arg(i % kGroups));
+        });
+    return event;
+}
 
 QTemporaryDir& Sources()
 {
@@ -97,7 +88,7 @@ void RunImport(benchmark::State& state, const QString& source, Read read)
     }
     for (auto _ : state) {
         state.PauseTiming();
-        auto event = std::make_unique<Event>();
+        auto event = FullEvent();
         CGuestImport import(event->document);
         state.ResumeTiming();
         if (!read(import, source) || import.AddAll().added.size() != kGuests)

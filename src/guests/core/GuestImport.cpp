@@ -3,8 +3,8 @@
 #include "guests/core/GuestTexts.h"
 #include "guests/core/SheetReader.h"
 
+#include "controls/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
-#include "data/document/UserMessages.h"
 #include "data/records/EventRecords.h"
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
@@ -12,7 +12,6 @@
 #include "data/storage/EventFileSet.h"
 #include "data/storage/IniFile.h"
 #include "data/storage/XmlParser.h"
-#include "data/settings/StringTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -150,10 +149,7 @@ const QList<CGuest*>& CGuestImport::Candidates() const
 
 int CGuestImport::Tell(const QString& text, const QString& caption, int buttons, const QStringList& args) const
 {
-    IUserMessages* messages = m_document.Messages();
-    if (!messages)
-        return MSG_RESULT_CANCEL;
-    return messages->MessageByText(args.isEmpty() ? text : StringTable::Fill(text, args), caption, buttons);
+    return UserQuestion::Ask(m_document.Messages(), text, caption, buttons, args);
 }
 
 bool CGuestImport::IsEventFolder(const QString& folder)

@@ -1,9 +1,8 @@
 #include "guests/core/UnansweredCsv.h"
 
+#include "controls/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
-#include "data/document/UserMessages.h"
 #include "data/records/Guest.h"
-#include "data/settings/StringTable.h"
 #include "data/storage/AtomicFile.h"
 #include "data/storage/Cp1255.h"
 
@@ -29,10 +28,9 @@ QString Field(const QString& text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-int Tell(CNewZelDoc& document, const QString& text, int buttons = MSG_OK)
+void Tell(CNewZelDoc& document, const QString& text, const QStringList& args = {})
 {
-    IUserMessages* messages = document.Messages();
-    return messages ? messages->MessageByText(text, kCaption, buttons) : MSG_RESULT_CANCEL;
+    UserQuestion::Ask(document.Messages(), text, kCaption, MSG_OK, args);
 }
 
 }
@@ -64,7 +62,7 @@ CUnansweredCsv::Result CUnansweredCsv::Export(CNewZelDoc& document, const QStrin
         return Result::NobodyLeft;
     }
     if (!AtomicFile::Write(path, content.bytes)) {
-        Tell(document, StringTable::Fill(kWriteFailedText, {QDir::toNativeSeparators(path)}));
+        Tell(document, kWriteFailedText, {QDir::toNativeSeparators(path)});
         return Result::WriteFailed;
     }
     if (!content.lossyNames.isEmpty()) {

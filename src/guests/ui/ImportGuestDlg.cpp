@@ -138,42 +138,33 @@ void CImportGuestDlg::ChooseSheet()
 
 void CImportGuestDlg::ReadFolder(const QString& folder)
 {
-    bool read = false;
-    {
-        CWaitCursor wait;
-        read = m_import->ReadEventFolder(folder);
-    }
-    if (!read)
-        return;
-    m_folder->setText(folder);
-    m_lastSource = folder;
-    m_lastWasFolder = true;
-    FillList();
+    ReadSource(folder, true);
 }
 
 void CImportGuestDlg::ReadSheet(const QString& path)
 {
-    bool read = false;
-    {
-        CWaitCursor wait;
-        read = m_import->ReadSheet(path);
-    }
-    if (!read)
-        return;
-    m_sheet->setText(path);
-    m_lastSource = path;
-    m_lastWasFolder = false;
-    FillList();
+    ReadSource(path, false);
 }
 
 void CImportGuestDlg::Reload()
 {
-    if (m_lastSource.isEmpty())
+    if (!m_lastSource.isEmpty())
+        ReadSource(m_lastSource, m_lastWasFolder);
+}
+
+void CImportGuestDlg::ReadSource(const QString& source, bool folder)
+{
+    bool read = false;
+    {
+        CWaitCursor wait;
+        read = folder ? m_import->ReadEventFolder(source) : m_import->ReadSheet(source);
+    }
+    if (!read)
         return;
-    if (m_lastWasFolder)
-        ReadFolder(m_lastSource);
-    else
-        ReadSheet(m_lastSource);
+    (folder ? m_folder : m_sheet)->setText(source);
+    m_lastSource = source;
+    m_lastWasFolder = folder;
+    FillList();
 }
 
 void CImportGuestDlg::Replace()

@@ -41,6 +41,7 @@ public:
     QPushButton* SelectAllButton() const { return m_selectAll; }
 
 private:
+    void ReadSource(const QString& source, bool folder);
     void FillList();
     void UpdateButtons();
 
