@@ -6,16 +6,13 @@
 
 #include "data/records/EventRecords.h"
 #include "data/records/Guest.h"
-#include "data/storage/EventFile.h"
 
 #include "ScratchEvent.h"
+#include "SheetFixtures.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-#include <xlsxwriter.h>
 
 #include <cstdio>
 #include <memory>
@@ -44,23 +41,17 @@ QTemporaryDir& Sources()
 
 QString WriteSheet()
 {
+    SheetFixtures::Sheet sheet{QStringLiteral("Guests"),
+                               {{QStringLiteral("שם"), QStringLiteral("שם משפחה"), QStringLiteral("שיכות"),
+                                 QStringLiteral("קבוצה"), QStringLiteral("טלפון"), QStringLiteral("מספר מוזמנים"),
+                                 QStringLiteral("יבואו בפועל")}}};
+    for (int r = 1; r <= kGuests; ++r)
+        sheet.rows.append({QStringLiteral("row %1").arg(r), QStringLiteral("כהן"),
+                           r % 2 ? QStringLiteral("כלה") : QStringLiteral("חתן"),
+                           QStringLiteral("sheet group %1").arg(r % kGroups), QStringLiteral("03-1234567"),
+                           double(1 + r % 5), double(r % 5)});
     const QString path = Sources().path() + QStringLiteral("/Guests.xlsx");
-    lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
-    lxw_worksheet* sheet = workbook_add_worksheet(book, "Guests");
-    const char* headers[] = {"שם", "שם משפחה", "שיכות", "קבוצה", "טלפון", "מספר מוזמנים", "יבואו בפועל"};
-    for (int c = 0; c < 7; ++c)
-        worksheet_write_string(sheet, 0, lxw_col_t(c), headers[c], nullptr);
-    for (int r = 1; r <= kGuests; ++r) {
-        worksheet_write_string(sheet, lxw_row_t(r), 0, QStringLiteral("row %1").arg(r).toUtf8().constData(), nullptr);
-        worksheet_write_string(sheet, lxw_row_t(r), 1, "כהן", nullptr);
-        worksheet_write_string(sheet, lxw_row_t(r), 2, r % 2 ? "כלה" : "חתן", nullptr);
-        worksheet_write_string(sheet, lxw_row_t(r), 3, QStringLiteral("sheet group %1").arg(r % kGroups).toUtf8().constData(),
-                               nullptr);
-        worksheet_write_string(sheet, lxw_row_t(r), 4, "03-1234567", nullptr);
-        worksheet_write_number(sheet, lxw_row_t(r), 5, 1 + r % 5, nullptr);
-        worksheet_write_number(sheet, lxw_row_t(r), 6, r % 5, nullptr);
-    }
-    return workbook_close(book) == LXW_NO_ERROR ? path : QString();
+    return SheetFixtures::WriteXlsx(path, {sheet}) ? path : QString();
 }
 
 QString WriteOtherEvent()
@@ -75,8 +66,7 @@ QString WriteOtherEvent()
         guest->SetPhone(QStringLiteral("050-7654321"));
         records.guests.append(guest);
     }
-    return QDir().mkpath(folder) && CEventFile::Write(folder + QStringLiteral("/WeddingData.xml"), records) ? folder
-                                                                                                       : QString();
+    return SheetFixtures::WriteEvent(folder, records) ? folder : QString();
 }
 
 template <typename Read>

@@ -230,7 +230,7 @@ TEST_F(GuestImportTest, ReplaceAllRefusesTheActiveEventsOwnFolderAndAnEmptyChoic
     EXPECT_EQ(Shown()[0].text, QStringLiteral("נא לבחור סיפרית נתונים"));
     EXPECT_EQ(Shown()[0].caption, QStringLiteral("סיפרית נתונים ריקה"));
     EXPECT_EQ(Shown()[1].text, QStringLiteral("הסיפריה שנבחרה היא סיפרית הארוע הנוכחי\r\nאנא ביחרו סיפריה אחרת"));
-    EXPECT_FALSE(QDir(m_event.Doc().Location().GetBackupFolder()).exists());
+    EXPECT_TRUE(QDir(m_event.Doc().Location().GetBackupFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(GuestImportTest, ImportsAFolderThisProgramSaved)

@@ -145,19 +145,19 @@ TEST_F(ImportGuestDlgTest, OptionsPutEveryoneIntoTheNamedGroup)
         QTest::mouseClick(options->TargetGroupRadio(), Qt::LeftButton);
         EXPECT_TRUE(options->GroupField()->isEnabled());
         options->GroupField()->selectAll();
-        QTest::keyClicks(options->GroupField(), QStringLiteral("מהגיליון"));
+        QTest::keyClicks(options->GroupField(), QStringLiteral("From the sheet"));
         options->accept();
     });
     Click(Button(dialog, QStringLiteral("הגדרות")));
     EXPECT_EQ(script.Pending(), 0);
     EXPECT_FALSE(dialog.Import().AutoGroups());
-    EXPECT_EQ(dialog.Import().TargetGroup(), QStringLiteral("מהגיליון"));
+    EXPECT_EQ(dialog.Import().TargetGroup(), QStringLiteral("From the sheet"));
 
     Click(dialog.SelectAllButton());
     Click(dialog.AddButton());
     ASSERT_EQ(m_event.Doc().GuestCount(), 3);
     for (const CGuest* guest : m_event.Doc().Guests())
-        EXPECT_EQ(guest->GetGroupName(), QStringLiteral("מהגיליון"));
+        EXPECT_EQ(guest->GetGroupName(), QStringLiteral("From the sheet"));
 }
 
 TEST_F(ImportGuestDlgTest, ReplaceIsLiveOnlyWithItsRadioAndAsksForAFolder)

@@ -7,53 +7,54 @@
 #include <QJsonDocument>
 #include <QProcess>
 
-#include <xlsxwriter.h>
-
 namespace SheetFixtures {
 
-bool WriteXls(const QString& path, const QList<Sheet>& sheets)
+namespace {
+
+// The sheets as the fixture writers read them on standard input.
+QByteArray Describe(const QList<Sheet>& sheets)
 {
-    QJsonArray spec;
+    QJsonArray description;
     for (const Sheet& sheet : sheets) {
         QJsonArray rows;
         for (const QVariantList& row : sheet.rows)
             rows.append(QJsonArray::fromVariantList(row));
-        spec.append(QJsonArray{sheet.name, rows});
+        description.append(QJsonArray{sheet.name, rows});
     }
+    return QJsonDocument(description).toJson(QJsonDocument::Compact);
+}
+
+bool Run(const QString& program, const QStringList& arguments, const QList<Sheet>& sheets)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted(60000))
+        return false;
+    process.write(Describe(sheets));
+    process.closeWriteChannel();
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+}
+
+bool WriteXls(const QString& path, const QList<Sheet>& sheets)
+{
     const QString script = QStringLiteral(
         "import sys, json, xlwt\n"
         "book = xlwt.Workbook(encoding='utf-8')\n"
-        "for name, rows in json.loads(sys.argv[2]):\n"
+        "for name, rows in json.load(sys.stdin):\n"
         "    sheet = book.add_sheet(name)\n"
         "    for r, row in enumerate(rows):\n"
         "        for c, value in enumerate(row):\n"
         "            if value is not None:\n"
         "                sheet.write(r, c, value)\n"
         "book.save(sys.argv[1])\n");
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral("-c"), script, path, QString::fromUtf8(QJsonDocument(spec).toJson(QJsonDocument::Compact))});
-    return python.waitForFinished(60000) && python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0;
+    return Run(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, path}, sheets);
 }
 
 bool WriteXlsx(const QString& path, const QList<Sheet>& sheets)
 {
-    lxw_workbook* book = workbook_new(QFile::encodeName(path).constData());
-    if (!book)
-        return false;
-    for (const Sheet& sheet : sheets) {
-        lxw_worksheet* page = workbook_add_worksheet(book, sheet.name.toUtf8().constData());
-        for (int r = 0; r < sheet.rows.size(); ++r) {
-            for (int c = 0; c < sheet.rows[r].size(); ++c) {
-                const QVariant& value = sheet.rows[r][c];
-                if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Int)
-                    worksheet_write_number(page, lxw_row_t(r), lxw_col_t(c), value.toDouble(), nullptr);
-                else if (value.isValid())
-                    worksheet_write_string(page, lxw_row_t(r), lxw_col_t(c), value.toString().toUtf8().constData(), nullptr);
-            }
-        }
-    }
-    return workbook_close(book) == LXW_NO_ERROR;
+    return Run(QStringLiteral(XLSX_FIXTURE_WRITER), {path}, sheets);
 }
 
 bool WriteEvent(const QString& folder, const CEventRecords& records)

@@ -19,7 +19,7 @@ struct Sheet
 
 // An Excel 97 workbook, written by python3-xlwt.
 bool WriteXls(const QString& path, const QList<Sheet>& sheets);
-// An Office Open XML workbook, written by libxlsxwriter.
+// An Office Open XML workbook, written by libxlsxwriter in a program of its own.
 bool WriteXlsx(const QString& path, const QList<Sheet>& sheets);
 
 // An event folder's data file written by this program's own writer.

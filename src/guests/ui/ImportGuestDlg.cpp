@@ -59,9 +59,9 @@ CImportGuestDlg::CImportGuestDlg(CNewZelDoc& document, IPlatform& platform, QWid
     auto* ownLayout = new QGridLayout(ownFormat);
     ownLayout->addWidget(m_folder, 0, 0);
     ownLayout->addWidget(chooseFolder, 0, 1);
-    ownLayout->addWidget(m_replaceAll, 1, 0);
+    ownLayout->addWidget(m_replaceAll, 1, 0, Qt::AlignLeft);
     ownLayout->addWidget(m_replace, 1, 1);
-    ownLayout->addWidget(m_addOnly, 2, 0);
+    ownLayout->addWidget(m_addOnly, 2, 0, Qt::AlignLeft);
     ownLayout->setColumnStretch(0, 1);
 
     auto* sheetBox = new QGroupBox(QStringLiteral("נתונים מקובץ EXCEL"), this);
