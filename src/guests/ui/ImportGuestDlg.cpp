@@ -14,7 +14,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,8 +77,8 @@ CImportGuestDlg::CImportGuestDlg(CNewZelDoc& document, IPlatform& platform, QWid
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setHeaderLabels({QString(), QStringLiteral("שם"), QStringLiteral("שם משפחה"), QStringLiteral("שיכות"),
                              QStringLiteral("מספר מוזמנים")});
-    m_list->header()->setSectionResizeMode(0, QHeaderView::Fixed);
-    m_list->setColumnWidth(0, 0);
+    // The empty first column of width 0: a header keeps a shown section wider than that.
+    m_list->setColumnHidden(0, true);
     for (int column = 1; column <= 3; ++column)
         m_list->setColumnWidth(column, 130);
 
