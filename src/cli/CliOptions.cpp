@@ -64,6 +64,10 @@ QString CCliOptions::Usage()
         "  restore FOLDER NAME    put a checkpoint in place of an event folder, all or nothing\n"
         "  export-event FOLDER TARGET [--replace]\n"
         "                         write an event's files into a folder for the import command\n"
+        "  import FOLDER SOURCE [--group NAME | --auto-groups] [--relation-answer yes|no]\n"
+        "                         add the guests of a spreadsheet (.xls, .xlsx, .csv) or of another\n"
+        "                         event's folder, save, and list the guests added and skipped\n"
+        "  export-csv FOLDER OUT  write the guests who have not answered into a comma-separated file\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

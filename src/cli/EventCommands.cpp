@@ -1,7 +1,6 @@
 #include "cli/EventCommands.h"
 
 #include "cli/CliOptions.h"
-#include "cli/ConsoleMessages.h"
 #include "cli/FolderSession.h"
 #include "data/storage/DataFolderLock.h"
 #include "data/storage/DataLocation.h"
@@ -67,14 +66,6 @@ void PrintValues(const Values& values, bool json, QTextStream& out)
             out << QString::number(value.toInteger());
         out << '\n';
     }
-}
-
-bool SaveSession(CFolderSession& session, const char* command, const QString& folder, QTextStream& err)
-{
-    if (session.Document().SaveEvent())
-        return true;
-    err << "ravivaz-cli " << command << ": the event in \"" << folder << "\" was not saved\n";
-    return false;
 }
 
 QJsonObject TableObject(const CTable& table, qint64 people, const QStringList& guests)
@@ -188,7 +179,7 @@ int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err)
         return 2;
     CFolderSession session(folder, err);
     session.Document().SetModified(true);
-    if (!SaveSession(session, "resave", folder, err))
+    if (!session.Save("resave", folder, err))
         return 1;
     out << "saved " << QDir(folder).absoluteFilePath(QStringLiteral("WeddingData.xml")) << '\n';
     return 0;
@@ -240,7 +231,7 @@ int RunSeat(const CCliOptions& options, QTextStream& out, QTextStream& err)
     } else {
         seating.SeatUnseated(true);
     }
-    if (!SaveSession(session, "seat", folder, err))
+    if (!session.Save("seat", folder, err))
         return 1;
     PrintTables(doc, made, at >= 0, options.HasFlag(QStringLiteral("--json")), out);
     return 0;

@@ -5,14 +5,22 @@
 #include <QDir>
 #include <QFileInfo>
 
-CFolderSession::CFolderSession(const QString& folder, QTextStream& err)
+CFolderSession::CFolderSession(const QString& folder, QTextStream& err, IUserMessages* messages)
     : m_location(QFileInfo(folder).absoluteDir().absolutePath())
     , m_messages(err)
-    , m_document(m_location, &m_messages)
+    , m_document(m_location, messages ? messages : &m_messages)
 {
     m_document.DiscardOnClose();
     m_document.UseEventFolder(folder);
     m_document.LoadEvent();
+}
+
+bool CFolderSession::Save(const char* command, const QString& folder, QTextStream& err)
+{
+    if (m_document.SaveEvent())
+        return true;
+    err << "ravivaz-cli " << command << ": the event in \"" << folder << "\" was not saved\n";
+    return false;
 }
 
 bool CFolderSession::IsEventFolder(const QString& folder)

@@ -9,13 +9,17 @@
 class CDataFolderLock;
 
 // The event folder named on the command line, loaded into a document whose data folder is the
-// folder's parent.
+// folder's parent. Closing it writes nothing.
 class CFolderSession
 {
 public:
-    CFolderSession(const QString& folder, QTextStream& err);
+    // Without messages of its own the session prints the core's messages and answers cautiously.
+    CFolderSession(const QString& folder, QTextStream& err, IUserMessages* messages = nullptr);
     CNewZelDoc& Document() { return m_document; }
     CConsoleMessages& Messages() { return m_messages; }
+
+    // Saves the event; false, with a line on the error stream, when it was not written.
+    bool Save(const char* command, const QString& folder, QTextStream& err);
 
     // The data file or one of the older files an event was kept in before it.
     static bool IsEventFolder(const QString& folder);

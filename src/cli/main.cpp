@@ -3,6 +3,7 @@
 #include "cli/EventCommands.h"
 #include "cli/EventManageCommand.h"
 #include "cli/EventsCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/SmsSendCommand.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,10 @@ int main(int argc, char** argv)
         result = RunRestore(options, out, err);
     else if (command == QLatin1String("export-event"))
         result = RunExportEvent(options, out, err);
+    else if (command == QLatin1String("import"))
+        result = RunImport(options, out, err);
+    else if (command == QLatin1String("export-csv"))
+        result = RunExportCsv(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

@@ -23,6 +23,8 @@
 #include "guests/core/GuestFilter.h"
 #include "guests/ui/GuestFilterDialog.h"
 #include "guests/ui/GuestGeneralInfoDlg.h"
+#include "guests/ui/ImportGuestDlg.h"
+#include "guests/ui/ImportGuestsOptionsDlg.h"
 #include "guests/ui/KidsDlg.h"
 #include "guests/ui/MultiGuestOperationDlg.h"
 #include "guests/ui/SelectGuestsDlg.h"
@@ -455,6 +457,25 @@ void ShootEventDialogs(CShooter& shooter, CNewZelDoc& document)
     shooter.Shoot(restore, QStringLiteral("dialog-backup-restore"));
 }
 
+// The import dialog listing the candidates of a small sheet, and its options; nothing is added.
+void ShootImportDialogs(CShooter& shooter, CNewZelDoc& document, IPlatform& platform)
+{
+    QTemporaryDir folder;
+    const QString sheet = folder.filePath(QStringLiteral("guests.csv"));
+    QFile file(sheet);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(QStringLiteral("שם,שם משפחה,שיכות,קבוצה,מספר מוזמנים\n"
+                              "דנה,לוי,כלה,חברים,3\nרון,כהן,חתן,עבודה,2\nMichael,Anderson-Whitfield,משותף,,4\n")
+                   .toUtf8());
+    file.close();
+    CImportGuestDlg import(document, platform);
+    import.ReadSheet(sheet);
+    shooter.Shoot(import, QStringLiteral("dialog-import"));
+    CImportGuestsOptionsDlg options(false, QStringLiteral("מוזמנים מיובאים"));
+    shooter.Shoot(options, QStringLiteral("dialog-import-options"));
+}
+
 void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
     ShootEventDialogs(shooter, document);
@@ -534,6 +555,7 @@ int main(int argc, char** argv)
     ShootLayout(shooter, document, realTimeApp, messages, platform, QStringLiteral("realtime"), QSize(1280, 800));
 
     ShootDialogs(shooter, document, messages);
+    ShootImportDialogs(shooter, document, platform);
     ShootNothingLost(shooter, ravivaz, messages, platform);
     ShootFilledFinance(shooter, document, ravivaz, messages, platform);
     ShootFilledBudget(shooter, document, ravivaz, messages, platform);
