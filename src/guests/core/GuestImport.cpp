@@ -1,5 +1,7 @@
 #include "guests/core/GuestImport.h"
 
+#include "backup/core/EventFolderReplace.h"
+
 #include "guests/core/GuestTexts.h"
 #include "guests/core/SheetReader.h"
 
@@ -370,15 +372,12 @@ bool CGuestImport::ReplaceAll(const QString& folder)
         Tell(kNoCheckpointText, kReplaceCaption, MSG_OK);
         return false;
     }
-    // A file the other event lacks would otherwise mix into it.
-    for (const QString& name : EventFileSet::FileSet(false))
-        if (!QFileInfo(QDir(folder).filePath(name)).isFile())
-            QFile::remove(QDir(eventFolder).filePath(name));
-    const bool copied = EventFileSet::CopyEventFiles(folder, eventFolder, false, false, true);
-    m_document.ReloadEvent();
-    if (!copied) {
+    // All or nothing: the event folder ends with exactly the other event's files, or stays as it was.
+    CEventFolderReplace replace(location.GetDataFolder(), eventFolder);
+    if (!replace.IsReady() || !replace.Stage(folder) || !replace.Commit()) {
         Tell(kCopyFailedText, kReplaceCaption, MSG_OK, {QDir::toNativeSeparators(checkpoint)});
         return false;
     }
+    m_document.ReloadEvent();
     return true;
 }
