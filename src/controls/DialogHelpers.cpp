@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QSpinBox>
@@ -46,20 +45,6 @@ QHBoxLayout* ListWithUpDown(QWidget* list, QWidget* up, QWidget* down)
     row->addWidget(list, 1);
     row->addLayout(upDown);
     return row;
-}
-
-QString AskText(QWidget* parent, const QString& title, const QString& prompt)
-{
-    QDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    auto* field = new QLineEdit(&dialog);
-    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 30);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(prompt, &dialog));
-    layout->addWidget(field);
-    layout->addWidget(OkCancel(&dialog));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    return dialog.exec() == QDialog::Accepted ? field->text().trimmed() : QString();
 }
 
 bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max)

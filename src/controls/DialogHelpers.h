@@ -22,8 +22,6 @@ QDialogButtonBox* OkCancel(QDialog* dialog, const QString& okText = QStringLiter
 QLabel* WrappedText(const QString& text, QWidget* parent);
 // A list with its Up and Down buttons in a column beside it, centred on its height.
 QHBoxLayout* ListWithUpDown(QWidget* list, QWidget* up, QWidget* down);
-// A line of text the user types into a small dialog of the program's look; empty when cancelled.
-QString AskText(QWidget* parent, const QString& title, const QString& prompt);
 // The range check of a number field on OK: outside min .. max the user is told, the field gets the
 // focus and false comes back, so the dialog stays open.
 bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max);

@@ -4,6 +4,7 @@
 #include "finance/ui/ExpencesView.h"
 #include "finance/ui/GiftsView.h"
 #include "finance/ui/MatanotDlg.h"
+#include "guests/ui/GroupsView.h"
 #include "guests/ui/GuestInfoTab2.h"
 #include "guests/ui/GuestsView.h"
 #include "planner/ui/MeetingView.h"
@@ -18,6 +19,8 @@ CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& plat
             [&document, view](CGuest& guest) { CMatanotDlg::Run(document, guest, view, view); });
         return view;
     }
+    case CGroupsView::kPosition:
+        return new CGroupsView(document, parent);
     case CGiftsView::kPosition:
         return new CGiftsView(document, parent);
     case CExpencesView::kPosition:
