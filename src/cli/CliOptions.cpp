@@ -55,6 +55,8 @@ QString CCliOptions::Usage()
         "  seat FOLDER --unseated|--all|--group NAME [--json]\n"
         "                         seat the unseated guests, all guests or one table for a group\n"
         "                         by their groups, save, and list every table with its guests\n"
+        "  arrive FOLDER --code N --count C\n"
+        "                         record that C people of the guest with code N came, and save\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -8,6 +8,7 @@
 #include "guests/ui/GuestInfoTab2.h"
 #include "guests/ui/GuestsView.h"
 #include "planner/ui/MeetingView.h"
+#include "seating/ui/RealTimeView.h"
 #include "seating/ui/TablesView.h"
 
 CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& platform, QWidget* parent)
@@ -27,6 +28,8 @@ CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& plat
         return new CExpencesView(document, parent);
     case CTablesView::kPosition:
         return new CTablesView(document, parent);
+    case CRealTimeView::kPosition:
+        return new CRealTimeView(document, parent);
     case CMeetingView::kPosition:
         return new CMeetingView(document, platform, parent);
     default:
