@@ -7,6 +7,7 @@
 #include "data/storage/DataFolderLock.h"
 #include "seating/core/ArrivalEdits.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
