@@ -49,7 +49,7 @@ QVariant CGroupListModel::data(const QModelIndex& index, int role) const
     if (!group)
         return {};
     if (role == Qt::DisplayRole)
-        return index.column() == ColNumber ? QVariant(index.row() + 1) : QVariant(group->GetName());
+        return index.column() == ColNumber ? QVariant(QString::number(index.row() + 1)) : QVariant(group->GetName());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignLeading | Qt::AlignVCenter);
     return {};

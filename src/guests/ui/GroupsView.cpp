@@ -147,10 +147,11 @@ bool CGroupsView::eventFilter(QObject* watched, QEvent* event)
 
 void CGroupsView::FitGroupColumns()
 {
-    const int width = m_groups->viewport()->width();
+    // The name takes the list's width but for room for the number, the frame and, with many groups,
+    // the scroll bar.
+    const int margin = m_groupModel.rowCount() >= kScrollingGroups ? 39 : 35;
     m_groups->setColumnWidth(CGroupListModel::ColNumber, 29);
-    m_groups->setColumnWidth(CGroupListModel::ColName,
-                             qMax(0, width - 29 - (m_groupModel.rowCount() >= kScrollingGroups ? 4 : 0)));
+    m_groups->setColumnWidth(CGroupListModel::ColName, qMax(0, m_groups->width() - margin));
 }
 
 void CGroupsView::FitGuestColumns()

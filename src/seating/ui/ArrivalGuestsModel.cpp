@@ -81,11 +81,11 @@ QVariant CArrivalGuestsModel::data(const QModelIndex& index, int role) const
     case ColFamily:
         return guest->GetFamilyName();
     case ColCount:
-        return guest->GetComing();
+        return QString::number(guest->GetComing());
     case ColTable: {
         const QList<CTable*>& tables = m_document.Tables();
         const int number = guest->GetTableIndex();
-        return number > 0 && number < tables.size() ? tables[number]->GetHallNumber() : 0;
+        return QString::number(number > 0 && number < tables.size() ? tables[number]->GetHallNumber() : 0);
     }
     default:
         return {};

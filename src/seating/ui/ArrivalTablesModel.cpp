@@ -64,11 +64,11 @@ QVariant CArrivalTablesModel::data(const QModelIndex& index, int role) const
         return {};
     switch (index.column()) {
     case ColHall:
-        return table->GetHallNumber();
+        return QString::number(table->GetHallNumber());
     case ColName:
         return table->GetName();
     case ColFree:
-        return m_rules.FreeSeatsByArrival(*table);
+        return QString::number(m_rules.FreeSeatsByArrival(*table));
     default:
         return {};
     }

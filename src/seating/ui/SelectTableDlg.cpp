@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 CSelectTableDlg::CSelectTableDlg(const QList<CArrivalEdits::Choice>& choices, bool hasTable, IUserMessages* messages,
@@ -21,6 +22,9 @@ CSelectTableDlg::CSelectTableDlg(const QList<CArrivalEdits::Choice>& choices, bo
         if (choice.table < 0)
             item->setFlags(Qt::NoItemFlags);
     }
+    // Wide enough for the separator row, the longest of them.
+    m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() +
+                            m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         if (item->flags() & Qt::ItemIsSelectable)
             accept();
