@@ -247,7 +247,7 @@ TEST_F(GroupsViewTest, UpAndDownSwapTheGroupWithItsNeighbourAndKeepItSelected)
     EXPECT_EQ(GroupNames(), (QStringList{QStringLiteral("א"), QStringLiteral("ג"), QStringLiteral("ב")}));
     EXPECT_EQ(m_view->GroupsList()->SelectedRow(), 2);
     EXPECT_EQ(guest->GetGroupName(), QStringLiteral("ב"));
-    EXPECT_EQ(m_view->GuestModel().GuestAt(0), guest);
+    EXPECT_EQ(m_view->GuestModel().At(0), guest);
 }
 
 TEST_F(GroupsViewTest, ShiftXThenShiftVMovesTheGuestAndTellsTheOtherViews)
@@ -267,7 +267,7 @@ TEST_F(GroupsViewTest, ShiftXThenShiftVMovesTheGuestAndTellsTheOtherViews)
     EXPECT_EQ(Hints(HINT_GUEST_CHANGED), 1);
     EXPECT_TRUE(m_event.Doc().IsModified());
     ASSERT_EQ(m_view->GuestModel().rowCount(), 1);
-    EXPECT_EQ(m_view->GuestModel().GuestAt(0), guest);
+    EXPECT_EQ(m_view->GuestModel().At(0), guest);
 }
 
 TEST_F(GroupsViewTest, ShiftVLeavesAMarkedGuestThatWasDeletedMeanwhileAlone)

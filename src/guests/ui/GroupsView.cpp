@@ -34,8 +34,7 @@ const QString kHelp = QStringLiteral(
 const QString kAddCaption = QStringLiteral("הוספת קבוצה");
 const QString kRenameCaption = QStringLiteral("שינוי שם קבוצה");
 const QString kRenameText = QStringLiteral("שינוי שם לקבוצה");
-// From this many groups on, the name column leaves room for the scroll bar.
-constexpr int kScrollingGroups = 31;
+constexpr int kNumberWidth = 29;
 
 }
 
@@ -54,6 +53,7 @@ void CGroupsView::BuildLayout()
     m_groups->setModel(&m_groupModel);
     m_groups->setSelectionMode(QAbstractItemView::SingleSelection);
     m_groups->horizontalHeader()->setStretchLastSection(false);
+    m_groups->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_groups->viewport()->installEventFilter(this);
     connect(m_groups->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CGroupsView::OnGroupSelected);
     connect(m_groups, &QAbstractItemView::doubleClicked, this, &CGroupsView::RenameGroup);
@@ -147,11 +147,10 @@ bool CGroupsView::eventFilter(QObject* watched, QEvent* event)
 
 void CGroupsView::FitGroupColumns()
 {
-    // The name takes the list's width but for room for the number, the frame and, with many groups,
-    // the scroll bar.
-    const int margin = m_groupModel.rowCount() >= kScrollingGroups ? 39 : 35;
-    m_groups->setColumnWidth(CGroupListModel::ColNumber, 29);
-    m_groups->setColumnWidth(CGroupListModel::ColName, qMax(0, m_groups->width() - margin));
+    // The name takes what the number leaves of the list; with many groups the vertical scroll bar
+    // takes its share of the viewport itself.
+    m_groups->setColumnWidth(CGroupListModel::ColNumber, kNumberWidth);
+    m_groups->setColumnWidth(CGroupListModel::ColName, qMax(0, m_groups->viewport()->width() - kNumberWidth));
 }
 
 void CGroupsView::FitGuestColumns()
@@ -257,7 +256,7 @@ void CGroupsView::SelectGroup(int row)
 void CGroupsView::OnGroupSelected()
 {
     const int row = m_groups->SelectedRow();
-    const CGroup* group = m_groupModel.GroupAt(row);
+    const CGroup* group = m_groupModel.At(row);
     m_up->setEnabled(group && row > 0);
     m_down->setEnabled(group && row < m_groupModel.rowCount() - 1);
     m_rename->setEnabled(group);
@@ -277,12 +276,12 @@ void CGroupsView::RefillGuests()
 
 CGroup* CGroupsView::SelectedGroup() const
 {
-    return m_groupModel.GroupAt(m_groups->SelectedRow());
+    return m_groupModel.At(m_groups->SelectedRow());
 }
 
 CGuest* CGroupsView::SelectedGuest() const
 {
-    return m_guestModel.GuestAt(m_guests->SelectedRow());
+    return m_guestModel.At(m_guests->SelectedRow());
 }
 
 QString CGroupsView::GroupsCounterText() const
@@ -294,7 +293,7 @@ QString CGroupsView::GuestsCounterText() const
 {
     qint64 coming = 0;
     qint64 approved = 0;
-    for (const CGuest* guest : m_guestModel.Guests()) {
+    for (const CGuest* guest : m_guestModel.Rows()) {
         coming += guest->GetComing();
         if (guest->IsApproved())
             approved += guest->GetComing();
@@ -351,7 +350,7 @@ void CGroupsView::DeleteGroup()
 void CGroupsView::MoveGroup(int step)
 {
     CGroup* group = SelectedGroup();
-    CGroup* other = m_groupModel.GroupAt(m_groupModel.RowOf(group) + step);
+    CGroup* other = m_groupModel.At(m_groupModel.RowOf(group) + step);
     if (!group || !other)
         return;
     CGroupEdits(GetDocument(), this).Swap(*group, *other);
@@ -392,7 +391,7 @@ void CGroupsView::ShowGuestDetails()
 
 void CGroupsView::OnApprovalClicked(int row, bool approved)
 {
-    CGuest* guest = m_guestModel.GuestAt(row);
+    CGuest* guest = m_guestModel.At(row);
     if (!guest)
         return;
     CGuestEdits(GetDocument(), this).SetStatus(*guest, approved ? 1 : 0);

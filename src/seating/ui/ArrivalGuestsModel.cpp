@@ -5,74 +5,31 @@
 #include "data/records/Table.h"
 
 CArrivalGuestsModel::CArrivalGuestsModel(CNewZelDoc& document, QObject* parent)
-    : QAbstractTableModel(parent)
+    : CRecordRowsModel({QStringLiteral("שם פרטי"), QStringLiteral("שם משפחה"), QStringLiteral("כמות"), QStringLiteral("מס שולחן")},
+                       parent)
     , m_document(document)
 {
 }
 
 void CArrivalGuestsModel::Refill(const QString& name, const QString& family, bool onlyNotArrived)
 {
-    beginResetModel();
-    m_guests.clear();
+    QList<CGuest*> found;
     for (CGuest* guest : m_document.Guests()) {
         if (onlyNotArrived && guest->GetArrived())
             continue;
         if (guest->GetName().contains(name) && guest->GetFamilyName().contains(family))
-            m_guests.append(guest);
+            found.append(guest);
     }
-    endResetModel();
-}
-
-void CArrivalGuestsModel::Clear()
-{
-    beginResetModel();
-    m_guests.clear();
-    endResetModel();
-}
-
-CGuest* CArrivalGuestsModel::GuestAt(int row) const
-{
-    return row >= 0 && row < m_guests.size() ? m_guests[row] : nullptr;
-}
-
-int CArrivalGuestsModel::RowOf(const CGuest* guest) const
-{
-    return int(m_guests.indexOf(guest));
-}
-
-void CArrivalGuestsModel::RemoveRow(int row)
-{
-    if (row < 0 || row >= m_guests.size())
-        return;
-    beginRemoveRows(QModelIndex(), row, row);
-    m_guests.removeAt(row);
-    endRemoveRows();
-}
-
-void CArrivalGuestsModel::RefreshGuest(const CGuest* guest)
-{
-    const int row = RowOf(guest);
-    if (row >= 0)
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-}
-
-int CArrivalGuestsModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : int(m_guests.size());
-}
-
-int CArrivalGuestsModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
+    SetRows(found);
 }
 
 QVariant CArrivalGuestsModel::data(const QModelIndex& index, int role) const
 {
-    const CGuest* guest = GuestAt(index.row());
+    const CGuest* guest = At(index.row());
     if (!guest)
         return {};
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignLeading | Qt::AlignVCenter);
+        return Alignment();
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
@@ -90,12 +47,4 @@ QVariant CArrivalGuestsModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
-}
-
-QVariant CArrivalGuestsModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const captions[ColumnCount] = {"שם פרטי", "שם משפחה", "כמות", "מס שולחן"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(captions[section]) : QString();
 }

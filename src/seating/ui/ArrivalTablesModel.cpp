@@ -6,7 +6,7 @@
 #include "data/records/Table.h"
 
 CArrivalTablesModel::CArrivalTablesModel(CNewZelDoc& document, const CArrivalEdits& rules, QObject* parent)
-    : QAbstractTableModel(parent)
+    : CRecordRowsModel({QStringLiteral("מס"), QStringLiteral("שם השולחן"), QStringLiteral("מקום פנוי")}, parent)
     , m_document(document)
     , m_rules(rules)
 {
@@ -14,52 +14,29 @@ CArrivalTablesModel::CArrivalTablesModel(CNewZelDoc& document, const CArrivalEdi
 
 void CArrivalTablesModel::Refill(bool onlyWithSeats)
 {
-    beginResetModel();
-    m_tables.clear();
+    QList<CTable*> shown;
     const QList<CTable*>& tables = m_document.Tables();
     for (int number = 1; number < tables.size(); ++number)
         if (!onlyWithSeats || m_rules.FreeSeatsByArrival(*tables[number]) > 0)
-            m_tables.append(tables[number]);
-    endResetModel();
-}
-
-void CArrivalTablesModel::Clear()
-{
-    beginResetModel();
-    m_tables.clear();
-    endResetModel();
-}
-
-CTable* CArrivalTablesModel::TableAt(int row) const
-{
-    return row >= 0 && row < m_tables.size() ? m_tables[row] : nullptr;
+            shown.append(tables[number]);
+    SetRows(shown);
 }
 
 int CArrivalTablesModel::RowOfTable(int number) const
 {
-    for (int row = 0; row < m_tables.size(); ++row)
-        if (m_tables[row]->GetId() == number)
+    for (int row = 0; row < rowCount(); ++row)
+        if (At(row)->GetId() == number)
             return row;
     return -1;
 }
 
-int CArrivalTablesModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : int(m_tables.size());
-}
-
-int CArrivalTablesModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
 QVariant CArrivalTablesModel::data(const QModelIndex& index, int role) const
 {
-    const CTable* table = TableAt(index.row());
+    const CTable* table = At(index.row());
     if (!table)
         return {};
     if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignLeading | Qt::AlignVCenter);
+        return Alignment();
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
@@ -72,12 +49,4 @@ QVariant CArrivalTablesModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
-}
-
-QVariant CArrivalTablesModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const captions[ColumnCount] = {"מס", "שם השולחן", "מקום פנוי"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(captions[section]) : QString();
 }

@@ -154,7 +154,7 @@ void CRealTimeView::RefillGuests()
 
 CGuest* CRealTimeView::SelectedGuest() const
 {
-    return m_guestModel.GuestAt(m_guests->SelectedRow());
+    return m_guestModel.At(m_guests->SelectedRow());
 }
 
 void CRealTimeView::GuestArrived()
@@ -200,7 +200,7 @@ void CRealTimeView::ShowRecorded(CGuest& guest)
     if (m_onlyNotArrived->isChecked())
         m_guestModel.RemoveRow(row);
     else
-        m_guestModel.RefreshGuest(&guest);
+        m_guestModel.Refresh(&guest);
     if (m_guestModel.rowCount() > 0)
         m_guests->SelectRow(qMin(qMax(row, 0), m_guestModel.rowCount() - 1));
     m_markedTable = guest.GetTableIndex();
