@@ -47,6 +47,12 @@ QHBoxLayout* ListWithUpDown(QWidget* list, QWidget* up, QWidget* down)
     return row;
 }
 
+void FitTitle(QDialog* dialog)
+{
+    constexpr int kFrameButtons = 150;
+    dialog->setMinimumWidth(dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + kFrameButtons);
+}
+
 bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max)
 {
     const int value = field->value();

@@ -22,6 +22,9 @@ QDialogButtonBox* OkCancel(QDialog* dialog, const QString& okText = QStringLiter
 QLabel* WrappedText(const QString& text, QWidget* parent);
 // A list with its Up and Down buttons in a column beside it, centred on its height.
 QHBoxLayout* ListWithUpDown(QWidget* list, QWidget* up, QWidget* down);
+// Makes the dialog wide enough for its title beside the frame's icon and buttons, which a window
+// manager would otherwise cut short.
+void FitTitle(QDialog* dialog);
 // The range check of a number field on OK: outside min .. max the user is told, the field gets the
 // focus and false comes back, so the dialog stays open.
 bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max);

@@ -28,6 +28,7 @@ CRenameDlg::CRenameDlg(const QString& caption, const QString& name, bool offerTa
     layout->addWidget(m_name);
     layout->addWidget(m_table);
     layout->addWidget(DialogHelpers::OkCancel(this));
+    DialogHelpers::FitTitle(this);
 }
 
 QString CRenameDlg::Name() const

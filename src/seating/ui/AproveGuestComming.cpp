@@ -23,6 +23,7 @@ CAproveGuestComming::CAproveGuestComming(const CArrivalEdits& rules, int count, 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(DialogHelpers::OkCancel(this));
+    DialogHelpers::FitTitle(this);
 }
 
 int CAproveGuestComming::Count() const

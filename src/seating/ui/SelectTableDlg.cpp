@@ -35,6 +35,7 @@ CSelectTableDlg::CSelectTableDlg(const QList<CArrivalEdits::Choice>& choices, bo
     layout->addWidget(DialogHelpers::WrappedText(help, this));
     layout->addWidget(m_list, 1);
     layout->addWidget(DialogHelpers::OkCancel(this));
+    DialogHelpers::FitTitle(this);
 }
 
 int CSelectTableDlg::Table() const

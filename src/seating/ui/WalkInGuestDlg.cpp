@@ -20,6 +20,7 @@ CWalkInGuestDlg::CWalkInGuestDlg(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(DialogHelpers::OkCancel(this));
+    DialogHelpers::FitTitle(this);
 }
 
 QString CWalkInGuestDlg::Name() const
