@@ -68,6 +68,8 @@ QString CCliOptions::Usage()
         "                         add the guests of a spreadsheet (.xls, .xlsx, .csv) or of another\n"
         "                         event's folder, save, and list the guests added and skipped\n"
         "  export-csv FOLDER OUT  write the guests who have not answered into a comma-separated file\n"
+        "  arrive FOLDER --code N --count C\n"
+        "                         record that C people of the guest with code N came, and save\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -28,21 +28,6 @@
 
 namespace {
 
-bool TakeFolder(QStringList words, const char* command, QString& folder, QTextStream& err)
-{
-    words.removeAll(QStringLiteral("--json"));
-    if (words.size() != 1) {
-        err << "ravivaz-cli " << command << ": give one event folder\n";
-        return false;
-    }
-    folder = words.front();
-    if (!QFileInfo(folder).isDir()) {
-        err << "ravivaz-cli " << command << ": \"" << folder << "\" is not a folder\n";
-        return false;
-    }
-    return true;
-}
-
 using Values = QList<QPair<QString, QJsonValue>>;
 
 void PrintValues(const Values& values, bool json, QTextStream& out)
@@ -117,7 +102,7 @@ void PrintTables(const CNewZelDoc& doc, const CAutoSeating::GroupTable& made, bo
 int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString folder;
-    if (!TakeFolder(options.Arguments(), "info", folder, err))
+    if (!CFolderSession::TakeFolder(options.Arguments(), "info", folder, err))
         return 2;
     CFolderSession session(folder, err);
     CNewZelDoc& doc = session.Document();
@@ -141,7 +126,7 @@ int RunInfo(const CCliOptions& options, QTextStream& out, QTextStream& err)
 int RunFinance(const CCliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString folder;
-    if (!TakeFolder(options.Arguments(), "finance", folder, err))
+    if (!CFolderSession::TakeFolder(options.Arguments(), "finance", folder, err))
         return 2;
     CFolderSession session(folder, err);
     CNewZelDoc& doc = session.Document();
@@ -172,7 +157,7 @@ int RunFinance(const CCliOptions& options, QTextStream& out, QTextStream& err)
 int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString folder;
-    if (!TakeFolder(options.Arguments(), "resave", folder, err))
+    if (!CFolderSession::TakeFolder(options.Arguments(), "resave", folder, err))
         return 2;
     CDataFolderLock lock(QFileInfo(folder).absoluteDir().absolutePath());
     if (!CFolderSession::TakeLock(lock, "resave", err))
@@ -205,7 +190,7 @@ int RunSeat(const CCliOptions& options, QTextStream& out, QTextStream& err)
         return 2;
     }
     QString folder;
-    if (!TakeFolder(words, "seat", folder, err))
+    if (!CFolderSession::TakeFolder(words, "seat", folder, err))
         return 2;
     if (!CFolderSession::IsEventFolder(folder)) {
         err << "ravivaz-cli seat: \"" << folder << "\" holds no event\n";
@@ -250,7 +235,7 @@ int RunMeetings(const CCliOptions& options, QTextStream& out, QTextStream& err)
         words.removeAt(at);
     }
     QString folder;
-    if (!TakeFolder(words, "meetings", folder, err))
+    if (!CFolderSession::TakeFolder(words, "meetings", folder, err))
         return 2;
     CFolderSession session(folder, err);
     CMeetingCalendar calendar;

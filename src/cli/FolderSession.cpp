@@ -23,6 +23,21 @@ bool CFolderSession::Save(const char* command, const QString& folder, QTextStrea
     return false;
 }
 
+bool CFolderSession::TakeFolder(QStringList words, const char* command, QString& folder, QTextStream& err)
+{
+    words.removeAll(QStringLiteral("--json"));
+    if (words.size() != 1) {
+        err << "ravivaz-cli " << command << ": give one event folder\n";
+        return false;
+    }
+    folder = words.front();
+    if (!QFileInfo(folder).isDir()) {
+        err << "ravivaz-cli " << command << ": \"" << folder << "\" is not a folder\n";
+        return false;
+    }
+    return true;
+}
+
 bool CFolderSession::IsEventFolder(const QString& folder)
 {
     const QDir dir(folder);

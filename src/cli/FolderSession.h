@@ -4,6 +4,7 @@
 #include "data/document/NewZelDoc.h"
 #include "data/storage/DataLocation.h"
 
+#include <QStringList>
 #include <QTextStream>
 
 class CDataFolderLock;
@@ -21,6 +22,8 @@ public:
     // Saves the event; false, with a line on the error stream, when it was not written.
     bool Save(const char* command, const QString& folder, QTextStream& err);
 
+    // The one event folder left among the words ("--json" aside); false, and a message, otherwise.
+    static bool TakeFolder(QStringList words, const char* command, QString& folder, QTextStream& err);
     // The data file or one of the older files an event was kept in before it.
     static bool IsEventFolder(const QString& folder);
     // Held from before the load to after the save: a second writer must not read the older files

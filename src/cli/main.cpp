@@ -1,4 +1,5 @@
 #include "cli/BackupCommand.h"
+#include "cli/ArriveCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/EventCommands.h"
 #include "cli/EventManageCommand.h"
@@ -50,6 +51,8 @@ int main(int argc, char** argv)
         result = RunImport(options, out, err);
     else if (command == QLatin1String("export-csv"))
         result = RunExportCsv(options, out, err);
+    else if (command == QLatin1String("arrive"))
+        result = RunArrive(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

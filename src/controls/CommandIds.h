@@ -40,6 +40,9 @@ enum CommandId {
     ID_DOLLAR_RATE = 32789,
     ID_CALCULATOR = 32817,
     ID_SETTINGS = 32833,
+    // Automatic seating (the tables menu and the toolbar)
+    ID_AUTO_SEAT_ALL = 32918,
+    ID_AUTO_SEAT_UNSEATED = 32919,
     // Reports
     ID_REPORT_GUESTS_BY_FAMILY = 32792,
     ID_REPORT_GUESTS_BY_NAME = 32790,

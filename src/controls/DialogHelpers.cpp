@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -71,18 +70,10 @@ QString CommentsText(const QPlainTextEdit* field)
     return field->toPlainText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QStringLiteral("\r\n"));
 }
 
-QString AskText(QWidget* parent, const QString& title, const QString& prompt)
+void FitTitle(QDialog* dialog)
 {
-    QDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    auto* field = new QLineEdit(&dialog);
-    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 30);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(prompt, &dialog));
-    layout->addWidget(field);
-    layout->addWidget(OkCancel(&dialog));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    return dialog.exec() == QDialog::Accepted ? field->text().trimmed() : QString();
+    constexpr int kFrameButtons = 150;
+    dialog->setMinimumWidth(dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + kFrameButtons);
 }
 
 bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max)

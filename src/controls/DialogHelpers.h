@@ -27,8 +27,9 @@ QHBoxLayout* ListWithUpDown(QWidget* list, QWidget* up, QWidget* down);
 // goes in and comes out with the "\r\n" line breaks the records keep.
 QPlainTextEdit* CommentsField(const QString& text, QWidget* parent);
 QString CommentsText(const QPlainTextEdit* field);
-// A line of text the user types into a small dialog of the program's look; empty when cancelled.
-QString AskText(QWidget* parent, const QString& title, const QString& prompt);
+// Makes the dialog wide enough for its title beside the frame's icon and buttons, which a window
+// manager would otherwise cut short.
+void FitTitle(QDialog* dialog);
 // The range check of a number field on OK: outside min .. max the user is told, the field gets the
 // focus and false comes back, so the dialog stays open.
 bool CheckRange(IUserMessages* messages, QSpinBox* field, int min, int max);

@@ -136,6 +136,7 @@ const QList<ToolButton>& CommandTable::ToolBar()
         {0, 0, nullptr},
         {ID_OBJECT_EDIT, 59729, "document-edit"},
         {ID_OBJECT_FIND, 59731, "edit-find"},
+        {ID_AUTO_SEAT_UNSEATED, 59900, "insert-table"},
         {0, 0, nullptr},
         {ID_SEND_SMS, 59893, "mail-send"},
         {ID_APP_ABOUT, 0, "help-about"},

@@ -4,6 +4,7 @@
 #include "app/ui/EventMenuCommands.h"
 #include "backup/ui/BackupCommands.h"
 #include "guests/ui/ImportCommands.h"
+#include "seating/ui/AutoSeatingCommands.h"
 
 // A subsystem's menu commands join the main window by one line here.
 CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::function<void()> rearmBackupTimer)
@@ -13,5 +14,6 @@ CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::fun
     handlers.push_back(std::make_unique<CEventMenuCommands>(context));
     handlers.push_back(std::make_unique<CBackupCommands>(context));
     handlers.push_back(std::make_unique<CImportCommands>(context));
+    handlers.push_back(std::make_unique<CAutoSeatingCommands>(context));
     return handlers;
 }

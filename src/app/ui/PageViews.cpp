@@ -5,10 +5,12 @@
 #include "finance/ui/ExpencesView.h"
 #include "finance/ui/GiftsView.h"
 #include "finance/ui/MatanotDlg.h"
+#include "guests/ui/GroupsView.h"
 #include "guests/ui/GuestInfoTab2.h"
 #include "guests/ui/GuestsView.h"
 #include "planner/ui/MeetingView.h"
 #include "seating/ui/SeatingChartView.h"
+#include "seating/ui/RealTimeView.h"
 #include "seating/ui/TablesView.h"
 
 CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& platform, QWidget* parent)
@@ -20,6 +22,8 @@ CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& plat
             [&document, view](CGuest& guest) { CMatanotDlg::Run(document, guest, view, view); });
         return view;
     }
+    case CGroupsView::kPosition:
+        return new CGroupsView(document, parent);
     case CGiftsView::kPosition:
         return new CGiftsView(document, parent);
     case CExpencesView::kPosition:
@@ -30,6 +34,8 @@ CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& plat
         return new CBudgetView(document, parent);
     case CSeatingChartView::kPosition:
         return new CSeatingChartView(document, parent);
+    case CRealTimeView::kPosition:
+        return new CRealTimeView(document, parent);
     case CMeetingView::kPosition:
         return new CMeetingView(document, platform, parent);
     default:

@@ -4,7 +4,6 @@
 #include "guests/ui/GuestFilterBar.h"
 #include "guests/ui/GuestInfoTab1.h"
 #include "guests/ui/GuestInfoTab2.h"
-#include "guests/core/GroupEdits.h"
 #include "guests/core/GuestEdits.h"
 #include "guests/core/GuestSearch.h"
 #include "guests/core/GuestTexts.h"
@@ -229,9 +228,6 @@ void CGuestsView::OnUpdate(QObject* sender, int hint, CHintObject* object)
         m_model.RefreshAll();
         RefreshStatistics();
         break;
-    case HINT_ADD_GROUP:
-        AddGroupForShownGuest();
-        break;
     case HINT_EVENT_RELOADING:
         // The records go away with the reload: nothing may point at them meanwhile.
         ClearList();
@@ -454,21 +450,6 @@ void CGuestsView::RefreshStatistics()
     CGuestStatistics statistics;
     statistics.Compute(m_model.Rows());
     m_statisticsModel.SetStatistics(statistics);
-}
-
-void CGuestsView::AddGroupForShownGuest()
-{
-    const QString name = DialogHelpers::AskText(this, QStringLiteral("הוספת קבוצה"), QStringLiteral("שם הקבוצה החדשה:"));
-    if (name.isEmpty())
-        return;
-    CGroup* group = GetDocument().FindGroupByName(name);
-    if (!group)
-        group = CGroupEdits(GetDocument(), this).Add(name);
-    RefillGroups();
-    if (m_shown && group && CGroupEdits(GetDocument(), this).MoveGuest(*m_shown, *group)) {
-        m_tab1->ShowGuest(m_shown);
-        GuestChanged(m_shown);
-    }
 }
 
 void CGuestsView::RefillGroups()

@@ -88,8 +88,6 @@ private:
     void GuestChanged(CGuest* guest);
     void RefreshStatistics();
     void RefillGroups();
-    // The "+" of the details page: a new group, named by the user, for the guest shown.
-    void AddGroupForShownGuest();
     void UpdateListTooltip();
     void OnListContextMenu(int row, const QPoint& globalPos);
     void ShowColumnMenu(const QPoint& globalPos);

@@ -140,10 +140,11 @@ void CTablesView::BuildMenu(QMenuBar* bar)
     m_deleteAction = m_menu->addAction(QStringLiteral("מחיקה ...\tCtrl+D"), this, [this] { DeleteTable(SelectedTable()); });
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("הגדרות"), this, &CTablesView::ShowTableSettings);
-    // The automatic seating procedures come with their own page; their entries wait disabled.
+    // The procedures belong to the whole event: the window routes them like the toolbar's button.
     QMenu* automatic = m_menu->addMenu(QStringLiteral("שיבוץ מוזמנים אוטומטית"));
-    automatic->addAction(QStringLiteral("כל המוזמנים"))->setEnabled(false);
-    automatic->addAction(QStringLiteral("רק מוזמנים שאינם משובצים"))->setEnabled(false);
+    automatic->addAction(QStringLiteral("כל המוזמנים"), this, [this] { emit CommandRequested(ID_AUTO_SEAT_ALL); });
+    automatic->addAction(QStringLiteral("רק מוזמנים שאינם משובצים"), this,
+                         [this] { emit CommandRequested(ID_AUTO_SEAT_UNSEATED); });
 }
 
 void CTablesView::OnUpdate(QObject* sender, int hint, CHintObject* object)

@@ -19,6 +19,7 @@
 #include "controls/SearchTableDlg.h"
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
+#include "data/records/Table.h"
 #include "data/records/Task.h"
 #include "guests/core/GuestFilter.h"
 #include "guests/ui/GuestFilterDialog.h"
@@ -27,13 +28,18 @@
 #include "guests/ui/ImportGuestsOptionsDlg.h"
 #include "guests/ui/KidsDlg.h"
 #include "guests/ui/MultiGuestOperationDlg.h"
+#include "guests/ui/RenameDlg.h"
 #include "guests/ui/SelectGuestsDlg.h"
 #include "planner/core/TaskEdits.h"
 #include "planner/ui/CreateTaskDlg.h"
 #include "planner/ui/DateDialog.h"
 #include "planner/ui/TasksTreeDlg.h"
 #include "seating/ui/SeatingChartView.h"
+#include "seating/core/ArrivalEdits.h"
+#include "seating/ui/AproveGuestComming.h"
+#include "seating/ui/SelectTableDlg.h"
 #include "seating/ui/TableDefDlg.h"
+#include "seating/ui/WalkInGuestDlg.h"
 #include "seating/ui/TableDlg.h"
 #include "data/records/Category.h"
 #include "data/records/Expence.h"
@@ -476,6 +482,57 @@ void ShootImportDialogs(CShooter& shooter, CNewZelDoc& document, IPlatform& plat
     shooter.Shoot(options, QStringLiteral("dialog-import-options"));
 }
 
+// The groups page and the real-time page once guests are sorted into groups and seated, and the
+// dialogs of both.
+void ShootGroupsAndArrivals(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, CNewZelApp& realTimeApp,
+                            IUserMessages& messages, IPlatform& platform)
+{
+    const QStringList groups = {QStringLiteral("חברים מהצבא"), QStringLiteral("משפחה"), QStringLiteral("עבודה")};
+    const QStringList names = {QStringLiteral("דנה"), QStringLiteral("רון"), QStringLiteral("מיכל"), QStringLiteral("יוסי"),
+                               QStringLiteral("נועה"), QStringLiteral("איתי"), QStringLiteral("שירה")};
+    const QStringList relations = {QStringLiteral("הכלה"), QStringLiteral("החתן"), QStringLiteral("משותף")};
+    for (const QString& group : groups)
+        document.AddGroup(group, nullptr);
+    const CTable* first = document.CreateTable(QStringLiteral("משפחה קרובה"), -1, 10);
+    document.CreateTable(QStringLiteral("חברים"), -1, 12);
+    for (int i = 0; i < 14; ++i) {
+        document.AddGuest(names[i % names.size()], i % 2 ? QStringLiteral("כהן") : QStringLiteral("לוי"), nullptr,
+                          [&](CGuest& guest) {
+                              guest.SetGroupName(groups[i % groups.size()]);
+                              guest.SetRelation(relations[i % relations.size()]);
+                              guest.SetInvited(2 + i % 3);
+                              guest.SetComing(2 + i % 3);
+                              guest.SetStatus(i % 3 == 0 ? 1 : 0);
+                              guest.SetTableIndex(i % 3 ? first->GetId() : 0);
+                          });
+    }
+    {
+        CMainFrame frame(document, app, messages, platform, 1280);
+        frame.resize(1280, 800);
+        frame.show();
+        frame.ShowPage(4);
+        shooter.Shoot(frame, QStringLiteral("filled-04"));
+        frame.hide();
+    }
+    {
+        CMainFrame frame(document, realTimeApp, messages, platform, 1280);
+        frame.resize(1280, 800);
+        frame.show();
+        frame.ShowPage(14);
+        shooter.Shoot(frame, QStringLiteral("filled-realtime-14"));
+        frame.hide();
+    }
+    CRenameDlg add(QStringLiteral("הוספת קבוצה"), QStringLiteral("קבוצה חדשה"), true, &messages);
+    shooter.Shoot(add, QStringLiteral("dialog-group-add"));
+    CArrivalEdits rules(document);
+    CAproveGuestComming arrival(rules, 3);
+    shooter.Shoot(arrival, QStringLiteral("dialog-arrival"));
+    CSelectTableDlg select(rules.TableChoices(*document.Guests().front(), 4), true, &messages);
+    shooter.Shoot(select, QStringLiteral("dialog-select-table"));
+    CWalkInGuestDlg walkIn;
+    shooter.Shoot(walkIn, QStringLiteral("dialog-walk-in"));
+}
+
 void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
     ShootEventDialogs(shooter, document);
@@ -560,5 +617,6 @@ int main(int argc, char** argv)
     ShootFilledFinance(shooter, document, ravivaz, messages, platform);
     ShootFilledBudget(shooter, document, ravivaz, messages, platform);
     ShootSeatingChart(shooter, document, ravivaz, messages, platform);
+    ShootGroupsAndArrivals(shooter, document, ravivaz, realTimeApp, messages, platform);
     return 0;
 }
