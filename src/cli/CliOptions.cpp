@@ -55,6 +55,10 @@ QString CCliOptions::Usage()
         "  seat FOLDER --unseated|--all|--group NAME [--json]\n"
         "                         seat the unseated guests, all guests or one table for a group\n"
         "                         by their groups, save, and list every table with its guests\n"
+        "  approvals FOLDER [--site URL] [--apply]\n"
+        "                         list the guests whose answer on the approvals site differs\n"
+        "                         (confirmed or cancelled, code, name, count); --apply takes the\n"
+        "                         answers in, saves and prints how many guests changed\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -1,3 +1,4 @@
+#include "cli/ApprovalsCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/EventCommands.h"
 #include "cli/EventsCommand.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
         result = RunResave(options, out, err);
     else if (command == QLatin1String("seat"))
         result = RunSeat(options, out, err);
+    else if (command == QLatin1String("approvals"))
+        result = RunApprovals(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

@@ -88,6 +88,16 @@ bool CSmsRun::CheckLengths(const QList<CGuest*>& recipients, const QString& mess
     return true;
 }
 
+bool CSmsRun::RefusedWithoutEventCode(CNewZelDoc& document, const QString& message)
+{
+    if (!document.Settings().Key(QStringLiteral("EventCode")).isEmpty() ||
+        !SmsText::NeedsEventCode(message, ApprovalsSite::ApprovePage(document.AppSettings())))
+        return false;
+    if (IUserMessages* messages = document.Messages())
+        messages->MessageByText(kNoEventCode, kNoEventCodeCaption, MSG_OK);
+    return true;
+}
+
 bool CSmsRun::Check(const QList<CGuest*>& recipients, const QString& message, const Account& account)
 {
     IUserMessages* messages = m_document.Messages();
@@ -104,12 +114,8 @@ bool CSmsRun::Check(const QList<CGuest*>& recipients, const QString& message, co
         Plain(QStringLiteral("no from or not correct from number"));
         return false;
     }
-    if (m_document.Settings().Key(QStringLiteral("EventCode")).isEmpty() &&
-        SmsText::NeedsEventCode(message, ApprovalsSite::ApprovePage(m_document.AppSettings()))) {
-        if (messages)
-            messages->MessageByText(kNoEventCode, kNoEventCodeCaption, MSG_OK);
+    if (RefusedWithoutEventCode(m_document, message))
         return false;
-    }
     if (!CheckRecipients(recipients) || !CheckLengths(recipients, message))
         return false;
     if (!m_sender) {
@@ -134,6 +140,8 @@ CSmsRun::Outcome CSmsRun::Run(const QList<CGuest*>& recipients, const QString& m
         return outcome;
     outcome.started = true;
     outcome.allSent = true;
+    if (m_busy)
+        m_busy(true);
     {
         CNewZelDoc::CBatch batch(m_document);
         CSmsEdits edits(m_document, m_viewSender);
@@ -159,6 +167,8 @@ CSmsRun::Outcome CSmsRun::Run(const QList<CGuest*>& recipients, const QString& m
             Plain(error);
         }
     }
+    if (m_busy)
+        m_busy(false);
     if (outcome.allSent)
         messages->MessageById(59889, 59890, MSG_OK);
     if (m_status)

@@ -37,12 +37,18 @@ public:
     void SetStatus(std::function<void(const QString&)> status) { m_status = std::move(status); }
     // Called before each message; the program waits there between messages.
     void SetPause(std::function<void()> pause) { m_pause = std::move(pause); }
+    // Told true when the messages start going out and false when they stop.
+    void SetBusy(std::function<void(bool)> busy) { m_busy = std::move(busy); }
 
     Outcome Run(const QList<CGuest*>& recipients, const QString& message, const Account& account);
 
     // The checks of one message to these recipients, each telling the user what is wrong; false at
     // the first that fails. Every recipient's own text is built and measured.
     bool Check(const QList<CGuest*>& recipients, const QString& message, const Account& account);
+
+    // A message that sends guests to the approval site needs the event's code: without one the
+    // user is told so and true comes back.
+    static bool RefusedWithoutEventCode(CNewZelDoc& document, const QString& message);
 
 private:
     bool CheckRecipients(const QList<CGuest*>& recipients);
@@ -54,4 +60,5 @@ private:
     QObject* m_viewSender;
     std::function<void(const QString&)> m_status;
     std::function<void()> m_pause;
+    std::function<void(bool)> m_busy;
 };
