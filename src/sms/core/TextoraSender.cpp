@@ -4,8 +4,6 @@
 #include "com/_ClsPostMessage.h"
 
 namespace {
-// In-process server, in-process handler, local server and remote server.
-constexpr std::uint32_t kClassContext = 0x17;
 // No delivery report is asked for; a message has two hours to arrive.
 constexpr std::int32_t kMessageExpirationInMinutes = 120;
 }
@@ -14,7 +12,7 @@ CTextoraSender::CTextoraSender()
 {
     CLSID clsid;
     if (FAILED(CLSIDFromProgID(kClsPostMessageProgId, &clsid)) ||
-        FAILED(CoCreateInstance(clsid, nullptr, kClassContext, IID__ClsPostMessage, reinterpret_cast<void**>(&m_sms))))
+        FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID__ClsPostMessage, reinterpret_cast<void**>(&m_sms))))
         m_sms = nullptr;
 }
 

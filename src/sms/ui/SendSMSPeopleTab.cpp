@@ -9,6 +9,7 @@
 #include "data/records/Guest.h"
 
 #include <QComboBox>
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>

@@ -9,6 +9,7 @@
 #include "controls/DialogHelpers.h"
 #include "data/document/NewZelDoc.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
