@@ -9,6 +9,7 @@
 #include "data/records/Guest.h"
 #include "data/storage/DataFolderLock.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <optional>
