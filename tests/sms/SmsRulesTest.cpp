@@ -86,7 +86,7 @@ TEST(SmsFilterTest, TheTwoFiltersApplyTogether)
     orange->SetMobilePhone(QStringLiteral("0549876543"));
     CGuest* bad = event.AddGuest(QStringLiteral("C"));
     bad->SetMobilePhone(QStringLiteral("0541"));
-    CGuest* none = event.AddGuest(QStringLiteral("D"));
+    event.AddGuest(QStringLiteral("D"));
     CGuest* pelephone = event.AddGuest(QStringLiteral("E"));
     pelephone->SetMobilePhone(QStringLiteral("0501234567"));
 
