@@ -29,8 +29,7 @@ TEST(ApprovalsWaiting, TheFrameOpensTheDialogForTheEventShownOnly)
 {
     CFrameFixture fixture;
     fixture.Open();
-    ASSERT_FALSE(fixture.document->Guests().isEmpty());
-    CGuest* guest = fixture.document->Guests().front();
+    CGuest* guest = fixture.document->AddGuest(QStringLiteral("דנה"), QStringLiteral("לוי"), nullptr);
     guest->SetStatus(0);
 
     CModalScript script;
@@ -57,10 +56,9 @@ TEST(ApprovalsWaiting, TheMenuMailsTheApprovalDetailsOnlyWithAnEventCode)
 {
     CFrameFixture fixture;
     CMainFrame& frame = fixture.Open();
-    for (CGuest* guest : fixture.document->Guests())
-        guest->SetStatus(1);
-    CGuest* guest = fixture.document->Guests().front();
-    guest->SetStatus(0);
+    fixture.document->AddGuest(QStringLiteral("רון"), QString(), nullptr)->SetEmail(QStringLiteral("ron@mail.test"));
+    fixture.document->Guests().front()->SetStatus(1);
+    CGuest* guest = fixture.document->AddGuest(QStringLiteral("דנה"), QString(), nullptr);
     guest->SetEmail(QStringLiteral("dana@mail.test"));
     EXPECT_TRUE(frame.IsCommandEnabled(ID_MAIL_APPROVAL_DETAILS));
     EXPECT_TRUE(frame.IsCommandEnabled(ID_SEND_SMS));
