@@ -70,6 +70,10 @@ QString CCliOptions::Usage()
         "  export-csv FOLDER OUT  write the guests who have not answered into a comma-separated file\n"
         "  arrive FOLDER --code N --count C\n"
         "                         record that C people of the guest with code N came, and save\n"
+        "  approvals FOLDER [--site URL] [--apply]\n"
+        "                         list the guests whose answer on the approvals site differs\n"
+        "                         (confirmed or cancelled, code, name, count); --apply takes the\n"
+        "                         answers in, saves and prints how many guests changed\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -1,5 +1,6 @@
 #include "cli/BackupCommand.h"
 #include "cli/ArriveCommand.h"
+#include "cli/ApprovalsCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/EventCommands.h"
 #include "cli/EventManageCommand.h"
@@ -53,6 +54,8 @@ int main(int argc, char** argv)
         result = RunExportCsv(options, out, err);
     else if (command == QLatin1String("arrive"))
         result = RunArrive(options, out, err);
+    else if (command == QLatin1String("approvals"))
+        result = RunApprovals(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

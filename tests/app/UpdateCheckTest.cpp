@@ -142,20 +142,22 @@ TEST(UpdateCheck, OnlyTheFirstTenKilobytesAreRead)
     EXPECT_EQ(Check(Inputs(server, QStringLiteral("/early"))).outcome, CUpdateCheck::Outcome::NewerVersion);
 }
 
-TEST(UpdateCheck, ApprovalsOfTheEventAreFetchedWithTheirOwnAgent)
+TEST(UpdateCheck, ApprovalsOfTheEventAreFetchedWithTheirOwnAgentForTheEventTheyBelongTo)
 {
     CPageServer server;
     server.Serve("/online", "yes");
-    server.Serve("/site/approve-me/E77/approval.txt", "1001=2<br>\n1002=0<br>\n=5<br>\nbad<br>\n1001=3<br>\n");
+    server.Serve("/site/approve-me/E%2077/approval.txt", "1001=2<br>\r\n1002=0<br>\r\n=5<br>\nbad<br>\n1001=3<br>\n");
     CUpdateCheck::Inputs inputs = Inputs(server, QString());
     inputs.versionUrl.clear();
-    inputs.approvalsUrl = CUpdateCheck::ApprovalsUrl(server.Url(QStringLiteral("/site/")), QStringLiteral("E77"));
+    inputs.approvalsSite = server.Url(QStringLiteral("/site/"));
+    inputs.eventFolder = QStringLiteral("/data/DB3");
+    inputs.eventCode = QStringLiteral("E 77");
     const CUpdateCheck::Result result = Check(inputs);
-    EXPECT_EQ(result.approvals, (QMap<QString, QString>{{QStringLiteral("1001"), QStringLiteral("3")},
-                                                        {QStringLiteral("1002"), QStringLiteral("0")}}));
+    EXPECT_EQ(result.approvals.answers, (QMap<int, int>{{1001, 3}, {1002, 0}}));
+    EXPECT_EQ(result.approvals.eventFolder, QStringLiteral("/data/DB3"));
+    EXPECT_EQ(result.approvals.eventCode, QStringLiteral("E 77"));
     ASSERT_EQ(server.requests.size(), 2);
     EXPECT_TRUE(server.requests.at(1).contains("User-Agent: MarvessaApprovals\r\n"));
-    EXPECT_TRUE(CUpdateCheck::ApprovalsUrl(server.Url(QStringLiteral("/site/")), QString()).isEmpty());
 }
 
 TEST(UpdateCheck, TheCommandTellsEachOutcome)

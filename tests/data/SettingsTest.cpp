@@ -151,15 +151,19 @@ TEST_F(SettingsTest, AppSettingsDefaultsAndKeyMap)
     TestFiles::Write(path, "[KeySettings]\r\nTipOfDayItem=4\r\nOther=1\r\n");
     CAppSettings app;
     app.Load(path);
+    QString value = "untouched";
     EXPECT_TRUE(app.GetAutoSaveOnExit());
     EXPECT_TRUE(app.GetCheckForUpdates());
     EXPECT_TRUE(app.GetShowTips());
     EXPECT_FALSE(app.GetDontShowNonCommingInTableReport());
     EXPECT_EQ(app.GetBackUpEvery(), 10);
     EXPECT_EQ(app.GetUpTime(), 0);
-    EXPECT_EQ(app.KeyMap().size(), 2);
+    EXPECT_EQ(app.KeyMap().size(), 3);
     EXPECT_EQ(app.Key("TipOfDayItem"), "4");
-    QString value = "untouched";
+    // Empty: the approvals site is the program's own.
+    EXPECT_TRUE(app.GetKey("ApprovalsSite", value));
+    EXPECT_TRUE(value.isEmpty());
+    value = "untouched";
     EXPECT_FALSE(app.GetKey("Other", value));
     EXPECT_EQ(value, "untouched");
 }

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -192,7 +193,9 @@ TEST(GuestInfoTab2, TransportCountersAndTheGiftFields)
     EXPECT_EQ(tab.TransportCombo()->count(), 6);
     EXPECT_FALSE(tab.GiftAmount()->isVisible());
     EXPECT_FALSE(tab.GiftButton()->isEnabled());
-    EXPECT_FALSE(tab.SmsButton()->isEnabled());
+    QSignalSpy smsAsked(&tab, &CGuestInfoTabBase::SmsRequested);
+    QTest::mouseClick(tab.SmsButton(), Qt::LeftButton);
+    EXPECT_EQ(smsAsked.count(), 1);
     EXPECT_FALSE(tab.MailButton()->isEnabled());
     EXPECT_EQ(tab.CodeLabel()->text(), QString::number(guest->GetUniqueId()));
 

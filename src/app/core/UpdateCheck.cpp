@@ -1,7 +1,7 @@
 #include "app/core/UpdateCheck.h"
 
-#include "app/core/HttpGet.h"
-#include "data/settings/StringTable.h"
+#include "approvals/core/ApprovalsFetch.h"
+#include "approvals/core/HttpGet.h"
 
 #include <QThread>
 
@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kReadLimit = 10240;
 const QString kVersionAgent = QStringLiteral("Marvessa");
-const QString kApprovalsAgent = QStringLiteral("MarvessaApprovals");
 
 // Sleeps in small steps so that a cancel ends the wait at once.
 bool Wait(int ms, const std::atomic_bool& cancel)
@@ -31,10 +30,13 @@ CUpdateCheck::Result CUpdateCheck::Run(const Inputs& inputs, const std::atomic_b
     if (!CHttpGet::Fetch(inputs.reachabilityUrl, kVersionAgent, kReadLimit, &cancel).ok)
         return result;
 
-    if (!inputs.approvalsUrl.isEmpty()) {
-        const CHttpGet::Reply reply = CHttpGet::Fetch(inputs.approvalsUrl, kApprovalsAgent, kReadLimit, &cancel);
-        if (reply.ok)
-            result.approvals = ParseApprovals(reply.body);
+    result.approvals.eventFolder = inputs.eventFolder;
+    result.approvals.eventCode = inputs.eventCode;
+    if (!inputs.eventCode.isEmpty()) {
+        const CApprovalsFetch::Result fetched =
+            CApprovalsFetch::Fetch(inputs.approvalsSite, inputs.eventFolder, inputs.eventCode, &cancel);
+        if (fetched.status == CApprovalsFetch::Status::Ok)
+            result.approvals = fetched.approvals;
     }
 
     if (inputs.versionUrl.isEmpty() || cancel.load())
@@ -65,32 +67,4 @@ bool CUpdateCheck::ParseVersionPage(const QByteArray& page, double& version)
     if (!ok)
         version = 0;
     return true;
-}
-
-QMap<QString, QString> CUpdateCheck::ParseApprovals(const QByteArray& body)
-{
-    QMap<QString, QString> approvals;
-    qsizetype start = 0;
-    while (start < body.size()) {
-        const qsizetype end = body.indexOf("<br>", start);
-        if (end < 0)
-            break;
-        const QByteArray entry = body.mid(start, end - start);
-        const qsizetype equals = entry.indexOf('=', 1);
-        if (equals > 0)
-            approvals.insert(QString::fromLatin1(entry.left(equals)), QString::fromLatin1(entry.mid(equals + 1)));
-        // "<br>" and the separator character after it.
-        start = end + 5;
-    }
-    return approvals;
-}
-
-QString CUpdateCheck::ApprovalsUrl(const QString& site, const QString& eventCode)
-{
-    if (eventCode.isEmpty())
-        return QString();
-    QString base = site;
-    while (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    return base + StringTable::Fill(QStringLiteral("/approve-me/%s/approval.txt"), {eventCode});
 }

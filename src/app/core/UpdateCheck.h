@@ -1,7 +1,8 @@
 #pragma once
 
+#include "approvals/core/SiteApprovals.h"
+
 #include <QByteArray>
-#include <QMap>
 #include <QString>
 
 #include <atomic>
@@ -20,7 +21,9 @@ public:
     {
         QString reachabilityUrl; // a public page that answers when the computer is online
         QString versionUrl;      // NewVersionUrl of General.ini
-        QString approvalsUrl;    // the approvals file of the event, empty when the event takes no part
+        QString approvalsSite;   // the approvals site; nothing is asked there without an event code
+        QString eventFolder;     // the event the approvals are fetched for
+        QString eventCode;
         int delayMs = 0;         // the automatic check waits a while after the event was loaded
     };
 
@@ -28,7 +31,7 @@ public:
     {
         Outcome outcome = Outcome::NotConnected;
         double offeredVersion = 0;
-        QMap<QString, QString> approvals; // guest code -> number of people
+        CSiteApprovals approvals;
     };
 
     static Result Run(const Inputs& inputs, const std::atomic_bool& cancel);
@@ -36,8 +39,4 @@ public:
     // The version offered by a version page: the four characters after "VerVerVerVer", read as a
     // decimal number, when the page also holds "CurCurCurCur"; false for a page without them.
     static bool ParseVersionPage(const QByteArray& page, double& version);
-    // The approvals file: entries "code=count" each ended by "<br>" and one separator character.
-    static QMap<QString, QString> ParseApprovals(const QByteArray& body);
-    // The approvals file of an event on the approvals site (the address ends in "/").
-    static QString ApprovalsUrl(const QString& site, const QString& eventCode);
 };

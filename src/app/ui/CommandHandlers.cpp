@@ -5,6 +5,8 @@
 #include "backup/ui/BackupCommands.h"
 #include "guests/ui/ImportCommands.h"
 #include "seating/ui/AutoSeatingCommands.h"
+#include "approvals/ui/ApprovalCommands.h"
+#include "sms/ui/SmsCommands.h"
 
 // A subsystem's menu commands join the main window by one line here.
 CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::function<void()> rearmBackupTimer)
@@ -15,5 +17,7 @@ CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::fun
     handlers.push_back(std::make_unique<CBackupCommands>(context));
     handlers.push_back(std::make_unique<CImportCommands>(context));
     handlers.push_back(std::make_unique<CAutoSeatingCommands>(context));
+    handlers.push_back(std::make_unique<CSmsCommands>(context));
+    handlers.push_back(std::make_unique<CApprovalCommands>(context));
     return handlers;
 }

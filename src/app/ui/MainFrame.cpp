@@ -1,6 +1,7 @@
 #include "app/ui/MainFrame.h"
 
 #include "app/core/EventManager.h"
+#include "approvals/ui/ApprovalFromSiteDlg.h"
 #include "app/ui/BrowserPanel.h"
 #include "backup/core/AutoBackup.h"
 #include "app/ui/CommandBars.h"
@@ -54,6 +55,9 @@ CMainFrame::CMainFrame(CNewZelDoc& document, CNewZelApp& app, IUserMessages& mes
     setWindowModified(document.IsModified());
     connect(&document, &CNewZelDoc::ModifiedChanged, this, &QWidget::setWindowModified);
     m_app.SetMainFrame(this);
+    connect(&m_app, &CNewZelApp::ApprovalsWaiting, this, [this](const CSiteApprovals& approvals) {
+        CApprovalFromSiteDlg::ShowIfDiffering(m_document, approvals, this);
+    });
     m_handlers = CreateCommandHandlers(
         CommandContext{document, messages, platform, *this, [this](int position) { return ShowPage(position); }},
         [this] { ArmBackupTimer(); });

@@ -2,11 +2,13 @@
 
 #include "controls/CommandIds.h"
 #include "app/core/CommandTable.h"
+#include "approvals/core/ApprovalsSite.h"
 #include "app/ui/PageHost.h"
 #include "app/ui/TipOfTheDayDlg.h"
 #include "controls/GenericView.h"
 #include "data/settings/Language.h"
 #include "data/storage/DataFolderLock.h"
+#include "data/storage/DataLocation.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/Platform.h"
 #include "data/settings/StringTable.h"
@@ -37,7 +39,6 @@ CNewZelApp::CNewZelApp(const CGeneralIni& general, IUserMessages& messages, IPla
     , m_realTimeAtStart(general.RealTime())
     , m_realTimeNext(general.RealTime())
     , m_reachabilityUrl(ByLanguage("https://www.gov.il/", "https://www.iana.org/"))
-    , m_approvalsSite(ByLanguage("https://ravivaz.example.com/he/", "https://ravivaz.example.com/en/"))
 {
     for (CUpdateChecker* checker : {&m_commandCheck, &m_automaticCheck})
         connect(checker, &CUpdateChecker::Finished, this, &CNewZelApp::OnCheckFinished);
@@ -161,8 +162,9 @@ CUpdateCheck::Inputs CNewZelApp::UpdateInputs(CNewZelDoc& document, bool automat
     CUpdateCheck::Inputs inputs;
     inputs.reachabilityUrl = m_reachabilityUrl;
     inputs.versionUrl = m_general.NewVersionUrl();
-    inputs.approvalsUrl =
-        CUpdateCheck::ApprovalsUrl(m_approvalsSite, document.Settings().Key(QStringLiteral("EventCode")));
+    inputs.approvalsSite = ApprovalsSite::Address(document.AppSettings());
+    inputs.eventFolder = document.Location().CurrentEventFolder();
+    inputs.eventCode = document.Settings().Key(QStringLiteral("EventCode"));
     inputs.delayMs = automatic ? m_automaticDelayMs : 0;
     return inputs;
 }
@@ -176,14 +178,14 @@ void CNewZelApp::CheckForUpdates(CNewZelDoc& document, bool automatic)
 {
     const CUpdateCheck::Inputs inputs = UpdateInputs(document, automatic);
     // With nothing to ask, the automatic check does not go out on the network at all.
-    if (automatic && inputs.versionUrl.isEmpty() && inputs.approvalsUrl.isEmpty())
+    if (automatic && inputs.versionUrl.isEmpty() && inputs.eventCode.isEmpty())
         return;
     (automatic ? m_automaticCheck : m_commandCheck).Start(inputs, automatic);
 }
 
 void CNewZelApp::OnCheckFinished(const CUpdateCheck::Result& result, bool automatic)
 {
-    if (!result.approvals.isEmpty())
+    if (!result.approvals.answers.isEmpty())
         emit ApprovalsWaiting(result.approvals);
     if (result.outcome == CUpdateCheck::Outcome::NewerVersion) {
         if (m_messages.MessageById(59710, 59711, MSG_YES_NO) == MSG_RESULT_YES)

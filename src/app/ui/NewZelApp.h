@@ -47,9 +47,8 @@ public:
 
     // What the check is given, read now on this thread.
     CUpdateCheck::Inputs UpdateInputs(CNewZelDoc& document, bool automatic) const;
-    // The sites the check talks to besides the version page; each has a default by language.
+    // The page that tells the computer is online; it has a default by language.
     void SetReachabilityUrl(const QString& url) { m_reachabilityUrl = url; }
-    void SetApprovalsSite(const QString& url) { m_approvalsSite = url; }
     void SetAutomaticDelay(int ms) { m_automaticDelayMs = ms; }
     bool IsCheckRunning() const { return m_commandCheck.IsRunning() || m_automaticCheck.IsRunning(); }
 
@@ -59,8 +58,8 @@ public:
 signals:
     // A check ended and its outcome was told (or, for the automatic one, not).
     void UpdateCheckDone(int outcome, bool automatic);
-    // Guests answered on the approvals site.
-    void ApprovalsWaiting(const QMap<QString, QString>& approvals);
+    // Guests answered on the approvals site, for the event the answers carry.
+    void ApprovalsWaiting(const CSiteApprovals& approvals);
 
 private:
     void ToggleRealTime();
@@ -76,7 +75,6 @@ private:
     bool m_realTimeAtStart;
     bool m_realTimeNext;
     QString m_reachabilityUrl;
-    QString m_approvalsSite;
     int m_automaticDelayMs = 10000;
     CUpdateChecker m_commandCheck;
     CUpdateChecker m_automaticCheck;

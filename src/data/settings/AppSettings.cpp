@@ -22,7 +22,8 @@ void CAppSettings::Load(const QString& path)
     m_hideNonComingInGuests = file.GetInt(kGen, QStringLiteral("DontShowNonCommingGuestsInGuestsReport"), 0) != 0;
     m_backUpEvery = file.GetInt(kGen, QStringLiteral("BACK_UP_EVERY"), 10);
     m_upTime = file.GetInt(kGen, QStringLiteral("UpTime"), 0);
-    LoadKeyMap(file, {{QStringLiteral("ShowTipOfDay"), QString()}, {QStringLiteral("TipOfDayItem"), QString()}});
+    LoadKeyMap(file, {{QStringLiteral("ShowTipOfDay"), QString()}, {QStringLiteral("TipOfDayItem"), QString()},
+                      {QStringLiteral("ApprovalsSite"), QString()}});
     m_modified = false;
     m_started.start();
 }

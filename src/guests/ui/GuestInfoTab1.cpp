@@ -100,8 +100,7 @@ void CGuestInfoTab1::BuildLayout()
     m_mobile = new QLineEdit(this);
     m_mobileButton = new QToolButton(this);
     m_mobileButton->setText(QStringLiteral("*"));
-    // Sending an SMS comes with its own dialog; until then the button waits disabled.
-    m_mobileButton->setEnabled(false);
+    connect(m_mobileButton, &QToolButton::clicked, this, &CGuestInfoTabBase::SmsRequested);
     m_email = new QLineEdit(this);
     // Addresses are Latin: the field reads left to right whatever the page's direction.
     m_email->setLayoutDirection(Qt::LeftToRight);

@@ -121,8 +121,7 @@ void CGuestInfoTab2::BuildLayout()
     m_restrictions = new QPushButton(QStringLiteral("רשימת \"מוגבלים\""), this);
     connect(m_restrictions, &QPushButton::clicked, this, &CGuestInfoTab2::EditRestrictions);
     m_sms = new QPushButton(QStringLiteral("שליחת SMS"), this);
-    // The send-SMS dialog comes with its own issue.
-    m_sms->setEnabled(false);
+    connect(m_sms, &QPushButton::clicked, this, &CGuestInfoTabBase::SmsRequested);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_restrictions);
     buttons->addWidget(m_sms);

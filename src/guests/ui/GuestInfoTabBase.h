@@ -27,6 +27,8 @@ public:
 signals:
     // A field that the guest list shows changed.
     void GuestEdited(CGuest* guest);
+    // The page's SMS button was pressed.
+    void SmsRequested();
 
 protected:
     // The edits of the shown guest, in the name of the view.

@@ -123,6 +123,8 @@ void CGuestsView::BuildLayout()
     connect(m_tab1, &CGuestInfoTabBase::GuestEdited, this, [this](CGuest* guest) { OnGuestEdited(guest, true); });
     connect(m_tab2, &CGuestInfoTabBase::GuestEdited, this, [this](CGuest* guest) { OnGuestEdited(guest, false); });
     connect(m_tab2, &CGuestInfoTab2::ShowPersonalPage, this, [this] { m_tabs->setCurrentWidget(m_tab1); });
+    for (CGuestInfoTabBase* tab : {static_cast<CGuestInfoTabBase*>(m_tab1), static_cast<CGuestInfoTabBase*>(m_tab2)})
+        connect(tab, &CGuestInfoTabBase::SmsRequested, this, [this] { emit CommandRequested(ID_SEND_SMS); });
 
     BuildButtons();
     auto* buttons = new QHBoxLayout;

@@ -1,6 +1,10 @@
 // Renders the main window on every page, its menus and its dialogs into PNG files, for one
 // interface language, on the data folder it is given.
 #include "app/ui/AppDefinesDlg.h"
+#include "approvals/ui/ApprovalFromSiteDlg.h"
+#include "sms/core/SmsText.h"
+#include "sms/ui/SendSMSDlg.h"
+#include "sms/ui/SendSMSSettingsTab.h"
 #include "app/ui/AppLook.h"
 #include "data/settings/GeneralIni.h"
 #include "app/ui/HebrewMsg.h"
@@ -79,6 +83,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -560,6 +565,26 @@ void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messag
 
 }
 
+// The send-SMS dialog on both its pages and the approvals dialog with answers for the first guests.
+void ShootSmsAndApprovals(CShooter& shooter, CNewZelDoc& document)
+{
+    const QList<CGuest*>& guests = document.Guests();
+    if (guests.size() >= 2) {
+        guests[0]->SetMobilePhone(QStringLiteral("054-1234567"));
+        guests[1]->SetMobilePhone(QStringLiteral("0501234567"));
+    }
+    CSendSMSDlg sms(document, guests.value(0));
+    shooter.Shoot(sms, QStringLiteral("dialog-sms-people"));
+    sms.Tabs()->setCurrentWidget(sms.Settings());
+    sms.Settings()->MessageField()->setPlainText(SmsText::ReadyMessages(QString()).at(1));
+    shooter.Shoot(sms, QStringLiteral("dialog-sms-settings"));
+    QList<CApprovalEdits::Answer> answers;
+    for (int i = 0; i < qMin(3, int(guests.size())); ++i)
+        answers.append({guests[i], i == 1 ? 0 : i + 2});
+    CApprovalFromSiteDlg approvals(document, answers);
+    shooter.Shoot(approvals, QStringLiteral("dialog-approvals"));
+}
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -618,5 +643,6 @@ int main(int argc, char** argv)
     ShootFilledBudget(shooter, document, ravivaz, messages, platform);
     ShootSeatingChart(shooter, document, ravivaz, messages, platform);
     ShootGroupsAndArrivals(shooter, document, ravivaz, realTimeApp, messages, platform);
+    ShootSmsAndApprovals(shooter, document);
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "app/core/HttpGet.h"
+#include "approvals/core/HttpGet.h"
 
 #include <QLoggingCategory>
 
