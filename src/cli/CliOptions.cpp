@@ -55,6 +55,14 @@ QString CCliOptions::Usage()
         "  seat FOLDER --unseated|--all|--group NAME [--json]\n"
         "                         seat the unseated guests, all guests or one table for a group\n"
         "                         by their groups, save, and list every table with its guests\n"
+        "  report FOLDER KIND OUT [--per-page N] [--text] [--pdf]\n"
+        "                         write one report of an event folder (kinds: guests-first-name,\n"
+        "                         guests-family-name, guests-group, guests-group-abc, guests-view,\n"
+        "                         tables-id, tables-hall, gifts-group, gifts-relation, hand-form,\n"
+        "                         expenses, transport, tasks, approval-notes, table-cards,\n"
+        "                         address-labels, budget-1, budget-2, budget-3)\n"
+        "  export FOLDER guests|tables OUT\n"
+        "                         the spreadsheet export, tab-separated or .xlsx by OUT's ending\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -1,7 +1,7 @@
 #include "cli/EventCommands.h"
 
 #include "cli/CliOptions.h"
-#include "cli/ConsoleMessages.h"
+#include "cli/FolderSession.h"
 #include "data/storage/DataFolderLock.h"
 #include "data/storage/DataLocation.h"
 #include "data/document/NewZelDoc.h"
@@ -25,28 +25,6 @@
 #include <memory>
 
 namespace {
-
-// The event folder named on the command line, loaded into a document whose data folder is the
-// folder's parent.
-class CFolderSession
-{
-public:
-    CFolderSession(const QString& folder, QTextStream& err)
-        : m_location(QFileInfo(folder).absoluteDir().absolutePath())
-        , m_messages(err)
-        , m_document(m_location, &m_messages)
-    {
-        m_document.DiscardOnClose();
-        m_document.UseEventFolder(folder);
-        m_document.LoadEvent();
-    }
-    CNewZelDoc& Document() { return m_document; }
-
-private:
-    CDataLocation m_location;
-    CConsoleMessages m_messages;
-    CNewZelDoc m_document;
-};
 
 bool TakeFolder(QStringList words, const char* command, QString& folder, QTextStream& err)
 {
