@@ -1,11 +1,13 @@
 #include "app/ui/CommandHandlers.h"
 
 #include "app/ui/DocCommands.h"
+#include "reports/ui/ReportCommands.h"
 
 // A subsystem's menu commands join the main window by one line here.
 CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::function<void()> rearmBackupTimer)
 {
     CommandHandlerList handlers;
     handlers.push_back(std::make_unique<CDocCommands>(context, std::move(rearmBackupTimer)));
+    handlers.push_back(std::make_unique<CReportCommands>(context));
     return handlers;
 }

@@ -4,9 +4,11 @@
 #include "finance/ui/ExpencesView.h"
 #include "finance/ui/GiftsView.h"
 #include "finance/ui/MatanotDlg.h"
+#include "guests/ui/GuestFilterDialog.h"
 #include "guests/ui/GuestInfoTab2.h"
 #include "guests/ui/GuestsView.h"
 #include "planner/ui/MeetingView.h"
+#include "reports/ui/PrintsView.h"
 #include "seating/ui/TablesView.h"
 
 CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& platform, QWidget* parent)
@@ -26,6 +28,13 @@ CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& plat
         return new CTablesView(document, parent);
     case CMeetingView::kPosition:
         return new CMeetingView(document, platform, parent);
+    case CPrintsView::kPosition: {
+        auto* view = new CPrintsView(document, platform, parent);
+        view->SetFilterEditor([&document](CGuestFilter& filter, QWidget* owner) {
+            return CGuestFilterDialog(document, filter, owner).exec() == QDialog::Accepted;
+        });
+        return view;
+    }
     default:
         return new CGenericView(document, parent);
     }
