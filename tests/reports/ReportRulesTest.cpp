@@ -10,6 +10,7 @@
 #include "reports/core/ReportsFolder.h"
 #include "reports/core/SheetExport.h"
 #include "reports/core/TableReport.h"
+#include "reports/core/TextEngineMarkup.h"
 #include "reports/core/TransportReport.h"
 
 #include <gtest/gtest.h>
@@ -281,4 +282,12 @@ TEST(ReportRules, ColumnsFilterAndCountsAreKeptInTheEventSettings)
     CReportOptions missing;
     missing.Load(home.Path() + QStringLiteral("/none.ini"));
     EXPECT_EQ(missing.columns.size(), 8);
+}
+
+TEST(ReportRules, HeaderCellsOutsideARowGetARowForTheTextEngineOnly)
+{
+    EXPECT_EQ(TextEngineMarkup::Adapt(QStringLiteral("<table border=1><th colspan=4>T</th><tr><td>a</td></tr><th colspan=4>n</th></table>")),
+              QStringLiteral("<table border=1><tr><th colspan=4>T</th></tr><tr><td>a</td></tr><tr><th colspan=4>n</th></tr></table>"));
+    const QString inRow = QStringLiteral("<tr><th colspan=2>group</th></tr>");
+    EXPECT_EQ(TextEngineMarkup::Adapt(inRow), inRow);
 }

@@ -1,6 +1,7 @@
 #include "reports/pdf/ReportPdf.h"
 
 #include "data/storage/AtomicFile.h"
+#include "reports/core/TextEngineMarkup.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -49,7 +50,7 @@ bool Write(const QString& html, const QString& path, Orientation orientation)
         const QSizeF page(writer.width(), writer.height());
         QPainter painter(&writer);
         bool first = true;
-        for (const QString& piece : Pieces(html)) {
+        for (const QString& piece : Pieces(TextEngineMarkup::Adapt(html))) {
             QTextDocument document;
             // Laid out once, in the writer's own units.
             document.documentLayout()->setPaintDevice(&writer);

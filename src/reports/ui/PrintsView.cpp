@@ -8,7 +8,9 @@
 #include "reports/core/ReportFile.h"
 #include "reports/core/SheetExport.h"
 #include "reports/pdf/ReportPdf.h"
+#include "reports/core/TextEngineMarkup.h"
 #include "reports/ui/DesignAddressDlg.h"
+#include "reports/ui/ReportBrowser.h"
 #include "reports/ui/DesignTableCardsDlg.h"
 #include "reports/ui/ReportColumnsDlg.h"
 #include "reports/ui/ReportSaving.h"
@@ -81,7 +83,7 @@ CPrintsView::CPrintsView(CNewZelDoc& document, IPlatform& platform, QWidget* par
     m_saveHtml = new QPushButton(QStringLiteral("שמור בקובץ HTML"), this);
     m_savePdf = new QPushButton(QStringLiteral("שמור בקובץ PDF"), this);
     m_excel = new QPushButton(QStringLiteral("פתח ב - EXCEL"), this);
-    m_browser = new QTextBrowser(this);
+    m_browser = new CReportBrowser(this);
     m_browser->setOpenLinks(false);
 
     auto* choose = new QHBoxLayout;
@@ -248,7 +250,7 @@ void CPrintsView::Print()
     const bool landscape = m_kind == Kind::AddressLabels && m_options.envelopes;
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPrintPreviewDialog preview(&printer, this);
-    const QString html = ReportCatalogue::Generate(GetDocument(), m_kind, m_options);
+    const QString html = TextEngineMarkup::Adapt(ReportCatalogue::Generate(GetDocument(), m_kind, m_options));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&html](QPrinter* target) {
         QTextDocument document;
         document.setHtml(html);
