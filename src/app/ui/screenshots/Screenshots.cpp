@@ -25,6 +25,9 @@
 #include "planner/ui/CreateTaskDlg.h"
 #include "planner/ui/DateDialog.h"
 #include "planner/ui/TasksTreeDlg.h"
+#include "reports/ui/DesignAddressDlg.h"
+#include "reports/ui/DesignTableCardsDlg.h"
+#include "reports/ui/PrintsView.h"
 #include "seating/ui/TableDefDlg.h"
 #include "seating/ui/TableDlg.h"
 #include "data/records/Expence.h"
@@ -272,6 +275,30 @@ void ShootFilledFinance(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app
     shooter.Shoot(gift, QStringLiteral("dialog-gift"));
 }
 
+// The reports page over the filled event, a guest list and a table report, and the designers.
+void ShootReports(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUserMessages& messages, IPlatform& platform)
+{
+    CMainFrame frame(document, app, messages, platform, 1280);
+    frame.resize(1280, 800);
+    frame.show();
+    QApplication::processEvents();
+    frame.ShowPage(CPrintsView::kPosition);
+    auto* view = frame.findChild<CPrintsView*>();
+    if (!view)
+        return;
+    view->ShowReport(ReportCatalogue::Kind::GuestsByFamilyName);
+    shooter.Shoot(frame, QStringLiteral("filled-12-guests"));
+    view->ShowReport(ReportCatalogue::Kind::TablesByHallNumber);
+    shooter.Shoot(frame, QStringLiteral("filled-12-tables"));
+    view->ShowReport(ReportCatalogue::Kind::TableCards);
+    shooter.Shoot(frame, QStringLiteral("filled-12-cards"));
+    frame.hide();
+    CDesignTableCardsDlg cards(document);
+    shooter.Shoot(cards, QStringLiteral("dialog-design-cards"));
+    CDesignAddressDlg labels(document);
+    shooter.Shoot(labels, QStringLiteral("dialog-design-labels"));
+}
+
 // The dialogs of the guest and table pages, over the example event.
 void ShootRecordDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
@@ -403,5 +430,6 @@ int main(int argc, char** argv)
     ShootDialogs(shooter, document, messages);
     ShootNothingLost(shooter, ravivaz, messages, platform);
     ShootFilledFinance(shooter, document, ravivaz, messages, platform);
+    ShootReports(shooter, document, ravivaz, messages, platform);
     return 0;
 }
