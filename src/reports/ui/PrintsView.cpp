@@ -270,35 +270,39 @@ bool CPrintsView::Written(bool written, const QString& path)
     return ReportSaving::Checked(written, path, GetDocument().Messages());
 }
 
-bool CPrintsView::SaveHtml(const QString& chosenPath)
+QString CPrintsView::ChosenOrAsked(const QString& chosenPath, const QString& filter, const QString& baseName,
+                                  const QString& extension)
 {
-    const QString path = chosenPath.isEmpty() ? AskPath(QStringLiteral("Html files (*.htm *.html);;All files (*)"),
-                                                        QStringLiteral("HtmlReport"), QStringLiteral("html"))
-                                              : chosenPath;
+    return chosenPath.isEmpty() ? AskPath(filter, baseName, extension) : chosenPath;
+}
+
+bool CPrintsView::SaveReport(const QString& path, bool text)
+{
     if (path.isEmpty() || !m_hasReport)
         return false;
     CReportOptions options = m_options;
-    options.text = false;
+    options.text = text;
     return Written(ReportCatalogue::Write(GetDocument(), m_kind, options, path), path);
+}
+
+bool CPrintsView::SaveHtml(const QString& chosenPath)
+{
+    return SaveReport(ChosenOrAsked(chosenPath, QStringLiteral("Html files (*.htm *.html);;All files (*)"),
+                                    QStringLiteral("HtmlReport"), QStringLiteral("html")),
+                      false);
 }
 
 bool CPrintsView::SaveText(const QString& chosenPath)
 {
-    const QString path = chosenPath.isEmpty() ? AskPath(QStringLiteral("Text files (*.txt);;All files (*)"),
-                                                        QStringLiteral("report"), QStringLiteral("txt"))
-                                              : chosenPath;
-    if (path.isEmpty() || !m_hasReport)
-        return false;
-    CReportOptions options = m_options;
-    options.text = true;
-    return Written(ReportCatalogue::Write(GetDocument(), m_kind, options, path), path);
+    return SaveReport(ChosenOrAsked(chosenPath, QStringLiteral("Text files (*.txt);;All files (*)"), QStringLiteral("report"),
+                                    QStringLiteral("txt")),
+                      true);
 }
 
 bool CPrintsView::SavePdf(const QString& chosenPath)
 {
-    const QString path = chosenPath.isEmpty() ? AskPath(QStringLiteral("PDF files (*.pdf);;All files (*)"),
-                                                        QStringLiteral("report"), QStringLiteral("pdf"))
-                                              : chosenPath;
+    const QString path = ChosenOrAsked(chosenPath, QStringLiteral("PDF files (*.pdf);;All files (*)"), QStringLiteral("report"),
+                                       QStringLiteral("pdf"));
     if (path.isEmpty() || !m_hasReport)
         return false;
     CReportOptions options = m_options;
@@ -311,9 +315,8 @@ bool CPrintsView::SavePdf(const QString& chosenPath)
 
 bool CPrintsView::OpenInSpreadsheet(const QString& chosenPath)
 {
-    const QString path = chosenPath.isEmpty() ? AskPath(QStringLiteral("Excel files (*.xls);;All files (*)"),
-                                                        QStringLiteral("report"), QStringLiteral("xls"))
-                                              : chosenPath;
+    const QString path = ChosenOrAsked(chosenPath, QStringLiteral("Excel files (*.xls);;All files (*)"), QStringLiteral("report"),
+                                       QStringLiteral("xls"));
     if (path.isEmpty())
         return false;
     const bool tables = m_kind == Kind::TablesById || m_kind == Kind::TablesByHallNumber;
@@ -338,17 +341,15 @@ void CPrintsView::OnActivate()
         ShowReport(m_kind);
 }
 
+bool CPrintsView::IsReportCommand(int commandId)
+{
+    return commandId == ID_REPORT_GUESTS_BY_FAMILY || commandId == ID_REPORT_GUESTS_BY_NAME
+        || commandId == ID_REPORT_TABLES_BY_SERIAL || commandId == ID_REPORT_TABLES_BY_HALL;
+}
+
 bool CPrintsView::HandlesCommand(int commandId) const
 {
-    switch (commandId) {
-    case ID_REPORT_GUESTS_BY_FAMILY:
-    case ID_REPORT_GUESTS_BY_NAME:
-    case ID_REPORT_TABLES_BY_SERIAL:
-    case ID_REPORT_TABLES_BY_HALL:
-        return true;
-    default:
-        return CGenericView::HandlesCommand(commandId);
-    }
+    return IsReportCommand(commandId) || CGenericView::HandlesCommand(commandId);
 }
 
 bool CPrintsView::IsCommandEnabled(int commandId) const

@@ -46,6 +46,9 @@ public:
     bool SavePdf(const QString& chosenPath = QString());
     bool OpenInSpreadsheet(const QString& chosenPath = QString());
 
+    // The main menu's four report commands, which this page carries out.
+    static bool IsReportCommand(int commandId);
+
     void OnUpdate(QObject* sender, int hint, CHintObject* object) override;
     void OnActivate() override;
     bool HandlesCommand(int commandId) const override;
@@ -73,6 +76,9 @@ private:
     // A save dialog proposing the next free name of the Reports folder; empty on cancel or on No
     // to the overwrite question.
     QString AskPath(const QString& filter, const QString& baseName, const QString& extension);
+    QString ChosenOrAsked(const QString& chosenPath, const QString& filter, const QString& baseName, const QString& extension);
+    // The report (its text form when asked) into the path; false when there is none or no report.
+    bool SaveReport(const QString& path, bool text);
     bool Written(bool written, const QString& path);
 
     IPlatform& m_platform;

@@ -17,17 +17,7 @@ CReportCommands::CReportCommands(const CommandContext& context)
 
 bool CReportCommands::HandlesCommand(int command) const
 {
-    switch (command) {
-    case ID_GUESTS_TO_EXCEL:
-    case ID_TABLES_TO_EXCEL:
-    case ID_REPORT_GUESTS_BY_FAMILY:
-    case ID_REPORT_GUESTS_BY_NAME:
-    case ID_REPORT_TABLES_BY_SERIAL:
-    case ID_REPORT_TABLES_BY_HALL:
-        return true;
-    default:
-        return false;
-    }
+    return command == ID_GUESTS_TO_EXCEL || command == ID_TABLES_TO_EXCEL || CPrintsView::IsReportCommand(command);
 }
 
 void CReportCommands::OnCommand(int command)
