@@ -74,6 +74,14 @@ QString CCliOptions::Usage()
         "                         list the guests whose answer on the approvals site differs\n"
         "                         (confirmed or cancelled, code, name, count); --apply takes the\n"
         "                         answers in, saves and prints how many guests changed\n"
+        "  report FOLDER KIND OUT [--per-page N] [--text] [--pdf]\n"
+        "                         write one report of an event folder (kinds: guests-first-name,\n"
+        "                         guests-family-name, guests-group, guests-group-abc, guests-view,\n"
+        "                         tables-id, tables-hall, gifts-group, gifts-relation, hand-form,\n"
+        "                         expenses, transport, tasks, approval-notes, table-cards,\n"
+        "                         address-labels, budget-1, budget-2, budget-3)\n"
+        "  export FOLDER guests|tables OUT\n"
+        "                         the spreadsheet export, tab-separated or .xlsx by OUT's ending\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -6,6 +6,7 @@
 #include "cli/EventManageCommand.h"
 #include "cli/EventsCommand.h"
 #include "cli/ImportCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/SmsSendCommand.h"
 
 #include <QCoreApplication>
@@ -15,13 +16,13 @@
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const auto app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ravivaz-cli"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
     CCliOptions options;
-    if (!options.Parse(app.arguments().mid(1), err))
+    if (!options.Parse(app->arguments().mid(1), err))
         return 2;
 
     const QString& command = options.Command();
@@ -56,6 +57,10 @@ int main(int argc, char** argv)
         result = RunArrive(options, out, err);
     else if (command == QLatin1String("approvals"))
         result = RunApprovals(options, out, err);
+    else if (command == QLatin1String("report"))
+        result = RunReport(options, out, err);
+    else if (command == QLatin1String("export"))
+        result = RunExport(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

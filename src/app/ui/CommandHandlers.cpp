@@ -7,6 +7,7 @@
 #include "seating/ui/AutoSeatingCommands.h"
 #include "approvals/ui/ApprovalCommands.h"
 #include "sms/ui/SmsCommands.h"
+#include "reports/ui/ReportCommands.h"
 
 // A subsystem's menu commands join the main window by one line here.
 CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::function<void()> rearmBackupTimer)
@@ -19,5 +20,6 @@ CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::fun
     handlers.push_back(std::make_unique<CAutoSeatingCommands>(context));
     handlers.push_back(std::make_unique<CSmsCommands>(context));
     handlers.push_back(std::make_unique<CApprovalCommands>(context));
+    handlers.push_back(std::make_unique<CReportCommands>(context));
     return handlers;
 }

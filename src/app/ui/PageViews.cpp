@@ -6,11 +6,13 @@
 #include "finance/ui/GiftsView.h"
 #include "finance/ui/MatanotDlg.h"
 #include "guests/ui/GroupsView.h"
+#include "guests/ui/GuestFilterDialog.h"
 #include "guests/ui/GuestInfoTab2.h"
 #include "guests/ui/GuestsView.h"
 #include "planner/ui/MeetingView.h"
-#include "seating/ui/SeatingChartView.h"
+#include "reports/ui/PrintsView.h"
 #include "seating/ui/RealTimeView.h"
+#include "seating/ui/SeatingChartView.h"
 #include "seating/ui/TablesView.h"
 
 CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& platform, QWidget* parent)
@@ -38,6 +40,13 @@ CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& plat
         return new CRealTimeView(document, parent);
     case CMeetingView::kPosition:
         return new CMeetingView(document, platform, parent);
+    case CPrintsView::kPosition: {
+        auto* view = new CPrintsView(document, platform, parent);
+        view->SetFilterEditor([&document](CGuestFilter& filter, QWidget* owner) {
+            return CGuestFilterDialog(document, filter, owner).exec() == QDialog::Accepted;
+        });
+        return view;
+    }
     default:
         return new CGenericView(document, parent);
     }

@@ -42,6 +42,9 @@
 #include "seating/core/ArrivalEdits.h"
 #include "seating/ui/AproveGuestComming.h"
 #include "seating/ui/SelectTableDlg.h"
+#include "reports/ui/DesignAddressDlg.h"
+#include "reports/ui/DesignTableCardsDlg.h"
+#include "reports/ui/PrintsView.h"
 #include "seating/ui/TableDefDlg.h"
 #include "seating/ui/WalkInGuestDlg.h"
 #include "seating/ui/TableDlg.h"
@@ -388,6 +391,30 @@ void ShootSeatingChart(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app,
     frame.hide();
 }
 
+// The reports page over the filled event, a guest list and a table report, and the designers.
+void ShootReports(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUserMessages& messages, IPlatform& platform)
+{
+    CMainFrame frame(document, app, messages, platform, 1280);
+    frame.resize(1280, 800);
+    frame.show();
+    QApplication::processEvents();
+    frame.ShowPage(CPrintsView::kPosition);
+    auto* view = frame.findChild<CPrintsView*>();
+    if (!view)
+        return;
+    view->ShowReport(ReportCatalogue::Kind::GuestsByFamilyName);
+    shooter.Shoot(frame, QStringLiteral("filled-12-guests"));
+    view->ShowReport(ReportCatalogue::Kind::TablesByHallNumber);
+    shooter.Shoot(frame, QStringLiteral("filled-12-tables"));
+    view->ShowReport(ReportCatalogue::Kind::TableCards);
+    shooter.Shoot(frame, QStringLiteral("filled-12-cards"));
+    frame.hide();
+    CDesignTableCardsDlg cards(document);
+    shooter.Shoot(cards, QStringLiteral("dialog-design-cards"));
+    CDesignAddressDlg labels(document);
+    shooter.Shoot(labels, QStringLiteral("dialog-design-labels"));
+}
+
 // The dialogs of the guest and table pages, over the example event.
 void ShootRecordDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
@@ -644,5 +671,6 @@ int main(int argc, char** argv)
     ShootSeatingChart(shooter, document, ravivaz, messages, platform);
     ShootGroupsAndArrivals(shooter, document, ravivaz, realTimeApp, messages, platform);
     ShootSmsAndApprovals(shooter, document);
+    ShootReports(shooter, document, ravivaz, messages, platform);
     return 0;
 }
