@@ -55,6 +55,11 @@ QString CCliOptions::Usage()
         "  seat FOLDER --unseated|--all|--group NAME [--json]\n"
         "                         seat the unseated guests, all guests or one table for a group\n"
         "                         by their groups, save, and list every table with its guests\n"
+        "  sketch-export FOLDER OUT.xml\n"
+        "                         write the decorative shapes of the hall sketch into a sketch file\n"
+        "  sketch-import FOLDER IN.xml\n"
+        "                         replace the decorative shapes from a sketch file and save (exits 2\n"
+        "                         when the file is not valid, changing nothing)\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 #include "cli/EventCommands.h"
 #include "cli/EventsCommand.h"
+#include "cli/SketchCommand.h"
 #include "cli/SmsSendCommand.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,10 @@ int main(int argc, char** argv)
         result = RunResave(options, out, err);
     else if (command == QLatin1String("seat"))
         result = RunSeat(options, out, err);
+    else if (command == QLatin1String("sketch-export"))
+        result = RunSketchExport(options, out, err);
+    else if (command == QLatin1String("sketch-import"))
+        result = RunSketchImport(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

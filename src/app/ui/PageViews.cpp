@@ -7,6 +7,7 @@
 #include "guests/ui/GuestInfoTab2.h"
 #include "guests/ui/GuestsView.h"
 #include "planner/ui/MeetingView.h"
+#include "seating/ui/GanDesignView.h"
 #include "seating/ui/TablesView.h"
 
 CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& platform, QWidget* parent)
@@ -24,6 +25,8 @@ CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& plat
         return new CExpencesView(document, parent);
     case CTablesView::kPosition:
         return new CTablesView(document, parent);
+    case CGanDesignView::kPosition:
+        return new CGanDesignView(document, platform, parent);
     case CMeetingView::kPosition:
         return new CMeetingView(document, platform, parent);
     default:

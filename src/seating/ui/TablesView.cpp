@@ -371,28 +371,12 @@ void CTablesView::LocateGuest(const CGuest& guest)
         m_guests->SelectRow(guestRow);
 }
 
-bool CTablesView::RunTableDialog(CTableDlg::Values& values, int tableNumber)
-{
-    QStringList groups;
-    for (const CGroup* group : GetDocument().Groups())
-        groups.append(group->GetName());
-    const int ownHall = tableNumber >= 0 ? values.hallNumber : -1;
-    for (;;) {
-        CTableDlg dialog(groups, values, tableNumber, GetDocument().Messages(), this);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-        values = dialog.GetValues();
-        if (CTableEdits(GetDocument(), this).CheckHallNumber(values.hallNumber, ownHall))
-            return true;
-    }
-}
-
 void CTablesView::AddTable()
 {
     CNewZelDoc& document = GetDocument();
     CTableDlg::Values values{CTableDlg::DefaultName(), document.Settings().GetNumberOfGuestsInTable(),
                              document.NextFreeHallNumber()};
-    if (!RunTableDialog(values, -1))
+    if (!CTableDlg::Run(GetDocument(), values, -1, this))
         return;
     m_changing = true;
     CTable* table = CTableEdits(document, this).Create(values.name, values.hallNumber, values.seats);
@@ -411,7 +395,7 @@ void CTablesView::EditTable(CTable* table)
         return;
     }
     CTableDlg::Values values{table->GetName(), table->GetSeats(), table->GetHallNumber()};
-    if (!RunTableDialog(values, table->GetId()))
+    if (!CTableDlg::Run(document, values, table->GetId(), this))
         return;
     CTableEdits(document, this).Edit(*table, values.name, values.hallNumber, values.seats);
     m_tableModel.RefreshTable(table->GetId());

@@ -83,8 +83,6 @@ private:
     void FitColumns();
     void OnGuestContextMenu(int row, const QPoint& globalPos);
     void ClearLists();
-    // Shows the table dialog until the hall number entered is free (or the table's own).
-    bool RunTableDialog(CTableDlg::Values& values, int tableNumber);
     int RowOfTable(const CHintObject* object) const;
 
     CTableListModel m_tableModel;
