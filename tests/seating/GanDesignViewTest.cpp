@@ -188,9 +188,11 @@ TEST_F(GanDesignView, ATableDeletedElsewhereLeavesNoShapeBehind)
     ASSERT_TRUE(CTableEdits(event.Doc()).Delete(*event.Doc().Tables()[2]));
     ASSERT_EQ(Canvas().Shapes().size(), 3);
     EXPECT_TRUE(Canvas().Selected().isEmpty());
-    for (CShape* shape : Canvas().Shapes())
-        if (auto* table = dynamic_cast<CDesignTable*>(shape))
+    for (CShape* shape : Canvas().Shapes()) {
+        if (auto* table = dynamic_cast<CDesignTable*>(shape)) {
             EXPECT_NE(table->Table(), nullptr);
+        }
+    }
     // Every table going at once leaves the decorative shapes only.
     event.Doc().UpdateAllViews(nullptr, HINT_TABLES_DELETING);
     EXPECT_EQ(Canvas().Shapes(), QList<CShape*>{stage});

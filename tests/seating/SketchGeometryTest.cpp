@@ -9,7 +9,7 @@ TEST(SketchGeometry, ShrinkingStopsAtTheMinimumSize)
     Area area{100, 100, 200, 180};
     for (int press = 0; press < 100; ++press)
         area = CSketchGeometry::Shrunk(area, CSketchGeometry::kGrowStep);
-    EXPECT_EQ(area.Width(), 70);
+    EXPECT_EQ(area.Width(), 80);
     EXPECT_EQ(area.Height(), 60);
     // One more press changes nothing.
     EXPECT_EQ(CSketchGeometry::Shrunk(area, 2), area);
