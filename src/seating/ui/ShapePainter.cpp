@@ -10,15 +10,51 @@ namespace {
 
 constexpr int kHandle = 6;
 constexpr int kTextMargin = 4;
+// Laid-out texts kept before the cache starts anew.
+constexpr int kMaxTexts = 4000;
 
-void DrawText(QPainter& painter, const QRect& rect, const QString& text)
+void DrawSelection(QPainter& painter, const QRect& rect)
 {
-    painter.setPen(Qt::black);
-    painter.drawText(rect.adjusted(kTextMargin, kTextMargin, -kTextMargin, -kTextMargin),
-                     Qt::AlignCenter | Qt::TextWordWrap, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 90, 200), 1, Qt::DashLine));
+    painter.drawRect(rect.adjusted(-2, -2, 2, 2));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 90, 200));
+    for (const QPoint& corner : {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight()})
+        painter.drawRect(QRect(corner - QPoint(kHandle / 2, kHandle / 2), QSize(kHandle, kHandle)));
 }
 
-void DrawSpeaker(QPainter& painter, const QRect& rect, const QString& text)
+}
+
+void CShapePainter::DrawText(QPainter& painter, const QRect& rect, const QString& text)
+{
+    const QRect inner = rect.adjusted(kTextMargin, kTextMargin, -kTextMargin, -kTextMargin);
+    if (text.isEmpty() || inner.width() <= 0 || inner.height() <= 0)
+        return;
+    const QString key = text + QLatin1Char('\x1f') + QString::number(inner.width());
+    auto laidOut = m_texts.find(key);
+    if (laidOut == m_texts.end()) {
+        if (m_texts.size() >= kMaxTexts)
+            m_texts.clear();
+        QStaticText staticText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).toHtmlEscaped()
+                                   .replace(QLatin1Char('\n'), QLatin1String("<br>")));
+        staticText.setTextFormat(Qt::RichText);
+        staticText.setTextWidth(inner.width());
+        QTextOption option(Qt::AlignHCenter);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        staticText.setTextOption(option);
+        staticText.prepare(painter.transform(), painter.font());
+        laidOut = m_texts.insert(key, staticText);
+    }
+    const int height = qMin(int(laidOut->size().height()), inner.height());
+    painter.setPen(Qt::black);
+    painter.save();
+    painter.setClipRect(inner, Qt::IntersectClip);
+    painter.drawStaticText(QPoint(inner.left(), inner.top() + (inner.height() - height) / 2), *laidOut);
+    painter.restore();
+}
+
+void CShapePainter::DrawSpeaker(QPainter& painter, const QRect& rect, const QString& text)
 {
     // The symbol takes the upper part, a magnet box and its cone; the text sits below.
     const int symbolHeight = rect.height() * 3 / 5;
@@ -35,19 +71,6 @@ void DrawSpeaker(QPainter& painter, const QRect& rect, const QString& text)
     cone.closeSubpath();
     painter.drawPath(cone);
     DrawText(painter, QRect(rect.left(), symbol.bottom(), rect.width(), rect.height() - symbolHeight), text);
-}
-
-void DrawSelection(QPainter& painter, const QRect& rect)
-{
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(0, 90, 200), 1, Qt::DashLine));
-    painter.drawRect(rect.adjusted(-2, -2, 2, 2));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 90, 200));
-    for (const QPoint& corner : {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight()})
-        painter.drawRect(QRect(corner - QPoint(kHandle / 2, kHandle / 2), QSize(kHandle, kHandle)));
-}
-
 }
 
 QRect CShapePainter::DisplayRect(const CShape& shape)

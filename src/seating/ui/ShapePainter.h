@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QRect>
+#include <QStaticText>
 
 class CShape;
 class QPainter;
 
 // How each kind of sketch shape is drawn: its outline filled with its colour, its text inside, a
 // table's number above its name, the loudspeaker's symbol, and the frame and handles of a selected
-// shape.
+// shape. The texts are laid out once and kept, so a redraw of the whole sketch only paints.
 class CShapePainter
 {
 public:
@@ -17,5 +19,11 @@ public:
     // A COLORREF (0x00BBGGRR) as a colour.
     static QColor FromColorRef(int color);
     static int ToColorRef(const QColor& color);
-    static void Draw(QPainter& painter, const CShape& shape, bool selected);
+    void Draw(QPainter& painter, const CShape& shape, bool selected);
+
+private:
+    void DrawText(QPainter& painter, const QRect& rect, const QString& text);
+    void DrawSpeaker(QPainter& painter, const QRect& rect, const QString& text);
+
+    QHash<QString, QStaticText> m_texts;
 };

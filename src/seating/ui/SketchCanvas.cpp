@@ -209,7 +209,7 @@ void CSketchCanvas::Paint(QPainter& painter, bool marks) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
     for (const CShape* shape : m_shapes)
-        CShapePainter::Draw(painter, *shape, marks && m_selected.contains(shape));
+        m_painter.Draw(painter, *shape, marks && m_selected.contains(shape));
     if (!marks || !m_helpShown)
         return;
     const QString help = HelpText();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "seating/core/DesignTable.h"
+#include "seating/ui/ShapePainter.h"
 
 #include <QList>
 #include <QWidget>
@@ -79,6 +80,7 @@ private:
 
     CNewZelDoc& m_document;
     QObject* m_sender;
+    mutable CShapePainter m_painter;
     std::vector<std::unique_ptr<CDesignTable>> m_tables;
     QList<CShape*> m_shapes;
     QList<CShape*> m_selected;
