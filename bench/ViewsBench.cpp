@@ -3,6 +3,8 @@
 // first-names filter, one header sort and refilling the tables list. Each step includes the
 // drawing of the page afterwards. Prints the times against their goals.
 
+#include "BenchGoals.h"
+
 #include "guests/ui/GuestFilterBar.h"
 #include "guests/ui/GuestListModel.h"
 #include "guests/ui/GuestsView.h"
@@ -148,33 +150,11 @@ void BM_RefillTablesList(benchmark::State& state)
 }
 BENCHMARK(BM_RefillTablesList)->Unit(benchmark::kMillisecond);
 
-struct Goal
-{
-    const char* title;
-    const char* benchmark;
-    double milliseconds;
-};
-
-const Goal kGoals[] = {
+const BenchGoals::Goal kGoals[] = {
     {"rebuilding the guest list", "BM_RebuildGuestList", 50},
     {"one keystroke in the names filter", "BM_NameFilterKeystroke", 50},
     {"one header sort", "BM_HeaderSort", 100},
     {"refilling the tables list", "BM_RefillTablesList", 20},
-};
-
-// Keeps the real time per iteration of every run, in milliseconds, besides the usual table.
-class RecordingReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    std::map<std::string, double> times;
 };
 
 }
@@ -192,18 +172,9 @@ int main(int argc, char** argv)
         return 1;
     std::printf("event: %d guests, %d tables, %d groups\n", kGuests, kTables, kGroups);
     ThePages();
-    RecordingReporter reporter;
+    BenchGoals::CRecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    bool met = true;
-    for (const Goal& goal : kGoals) {
-        const auto time = reporter.times.find(goal.benchmark);
-        if (time == reporter.times.end())
-            continue;
-        const bool ok = time->second <= goal.milliseconds;
-        met = met && ok;
-        std::printf("%-36s %8.2f ms   goal <= %5.0f ms   %s\n", goal.title, time->second, goal.milliseconds,
-                    ok ? "met" : "MISSED");
-    }
+    const bool met = BenchGoals::Report(reporter, kGoals);
     benchmark::Shutdown();
     g_pages.reset();
     return met ? 0 : 2;
