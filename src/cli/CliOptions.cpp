@@ -82,6 +82,11 @@ QString CCliOptions::Usage()
         "                         address-labels, budget-1, budget-2, budget-3)\n"
         "  export FOLDER guests|tables OUT\n"
         "                         the spreadsheet export, tab-separated or .xlsx by OUT's ending\n"
+        "  sketch-export FOLDER OUT.xml\n"
+        "                         write the decorative shapes of the hall sketch into a sketch file\n"
+        "  sketch-import FOLDER IN.xml\n"
+        "                         replace the decorative shapes from a sketch file and save (exits 2\n"
+        "                         when the file is not valid, changing nothing)\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

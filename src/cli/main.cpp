@@ -7,6 +7,7 @@
 #include "cli/EventsCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/SketchCommand.h"
 #include "cli/SmsSendCommand.h"
 
 #include <QCoreApplication>
@@ -61,6 +62,10 @@ int main(int argc, char** argv)
         result = RunReport(options, out, err);
     else if (command == QLatin1String("export"))
         result = RunExport(options, out, err);
+    else if (command == QLatin1String("sketch-export"))
+        result = RunSketchExport(options, out, err);
+    else if (command == QLatin1String("sketch-import"))
+        result = RunSketchImport(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

@@ -59,6 +59,7 @@ class TableShape : public CShape
 {
 public:
     int ShapeType() const override { return KindTable; }
+    Size InitialSize() const override { return {100, 100}; }
     bool IsTable() const override { return true; }
     bool IsStored() const override { return false; }
 };

@@ -51,6 +51,16 @@ QString CDesktopPlatform::ChooseFile(const QString& caption, const QString& filt
     return QFileDialog::getOpenFileName(m_parent, caption, QString(), filters);
 }
 
+QString CDesktopPlatform::ChooseFileIn(const QString& caption, const QString& folder, const QString& filters)
+{
+    return QFileDialog::getOpenFileName(m_parent, caption, folder, filters);
+}
+
+QString CDesktopPlatform::ChooseSaveFile(const QString& caption, const QString& proposedPath, const QString& filters)
+{
+    return QFileDialog::getSaveFileName(m_parent, caption, proposedPath, filters);
+}
+
 QString CDesktopPlatform::ChooseFolder(const QString& caption, const QString& startFolder)
 {
     return QFileDialog::getExistingDirectory(m_parent, caption, startFolder);

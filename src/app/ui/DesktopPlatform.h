@@ -17,6 +17,8 @@ public:
     bool StartProgram(const QString& program, const QStringList& arguments) override;
     bool ComposeMail(const QString& subject, const QString& body, const QStringList& attachments) override;
     QString ChooseFile(const QString& caption, const QString& filters) override;
+    QString ChooseFileIn(const QString& caption, const QString& folder, const QString& filters) override;
+    QString ChooseSaveFile(const QString& caption, const QString& proposedPath, const QString& filters) override;
     QString ChooseFolder(const QString& caption, const QString& startFolder) override;
 
 private:

@@ -13,6 +13,7 @@
 #include "reports/ui/PrintsView.h"
 #include "seating/ui/RealTimeView.h"
 #include "seating/ui/SeatingChartView.h"
+#include "seating/ui/GanDesignView.h"
 #include "seating/ui/TablesView.h"
 
 CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& platform, QWidget* parent)
@@ -38,6 +39,8 @@ CGenericView* CreatePageView(int position, CNewZelDoc& document, IPlatform& plat
         return new CSeatingChartView(document, parent);
     case CRealTimeView::kPosition:
         return new CRealTimeView(document, parent);
+    case CGanDesignView::kPosition:
+        return new CGanDesignView(document, platform, parent);
     case CMeetingView::kPosition:
         return new CMeetingView(document, platform, parent);
     case CPrintsView::kPosition: {

@@ -20,6 +20,21 @@ public:
     virtual bool ComposeMail(const QString& subject, const QString& body, const QStringList& attachments) = 0;
     // The file the user picks to open (empty when none), with filters as "Name (*.ext)" lines.
     virtual QString ChooseFile(const QString& caption, const QString& filters) = 0;
+    // The same, starting in a folder.
+    virtual QString ChooseFileIn(const QString& caption, const QString& folder, const QString& filters)
+    {
+        (void)folder;
+        return ChooseFile(caption, filters);
+    }
+    // The file the user names to write, proposed as proposedPath (empty when none). A platform
+    // without a file chooser names none.
+    virtual QString ChooseSaveFile(const QString& caption, const QString& proposedPath, const QString& filters)
+    {
+        (void)caption;
+        (void)proposedPath;
+        (void)filters;
+        return QString();
+    }
     // The folder the user picks (empty when none).
     virtual QString ChooseFolder(const QString& caption, const QString& startFolder) = 0;
 };

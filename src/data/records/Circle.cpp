@@ -4,3 +4,8 @@ int CCircle::ShapeType() const
 {
     return KindCircle;
 }
+
+CShape::Size CCircle::InitialSize() const
+{
+    return {100, 100};
+}

@@ -8,4 +8,5 @@ class CCircle : public CShape
 public:
     using CShape::CShape;
     int ShapeType() const override;
+    Size InitialSize() const override;
 };

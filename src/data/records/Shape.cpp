@@ -1,5 +1,7 @@
 #include "data/records/Shape.h"
 
+#include "data/records/ShapeFactory.h"
+
 #include "data/storage/IniFile.h"
 #include "data/storage/XmlText.h"
 
@@ -55,4 +57,31 @@ bool CShape::WriteXml(QByteArray& buffer) const
     AppendEnd(buffer, "Shape");
     buffer += "\r\n";
     return true;
+}
+
+void CShape::AppendShapes(QByteArray& buffer, const QList<CShape*>& shapes)
+{
+    XmlText::AppendStart(buffer, "Shapes");
+    for (const CShape* shape : shapes) {
+        if (shape->IsStored())
+            shape->WriteXml(buffer);
+    }
+    XmlText::AppendEnd(buffer, "Shapes");
+}
+
+CShape* CShape::Copy(CRecordCounters* counters) const
+{
+    CShape* copy = CShapeFactory::Create(ShapeType(), counters);
+    if (!copy)
+        return nullptr;
+    copy->SetName(m_name);
+    copy->SetColor(m_color);
+    copy->SetShapeClass(m_shapeClass);
+    copy->SetArea(m_area);
+    return copy;
+}
+
+bool CShape::SetDrawStyle(int)
+{
+    return false;
 }

@@ -19,6 +19,12 @@ public:
     // A COLORREF, 0x00BBGGRR.
     static constexpr int kDefaultColor = 0xE1E1E1;
 
+    struct Size
+    {
+        int width = 0;
+        int height = 0;
+    };
+
     // The prefix of the sections of an older sketch file.
     static inline const QString kPrefix = QStringLiteral("Shapes");
 
@@ -29,6 +35,8 @@ public:
     static QString SketchFilePath(const QString& iniPath);
 
     virtual int ShapeType() const = 0;
+    // The size a new shape of the kind gets, and the one "back to the original size" returns to.
+    virtual Size InitialSize() const = 0;
     virtual bool IsTable() const { return false; }
     // Whether the shape is written into the event data file with the decorative shapes.
     virtual bool IsStored() const { return true; }
@@ -38,6 +46,11 @@ public:
     // Reads the text, place, size, colour and class; false for a section without any of them.
     bool LoadIni(const CIniFile& file, const QString& section) override;
     bool WriteXml(QByteArray& buffer) const override;
+    // "<Shapes>", the element of every stored shape, "</Shapes>", each line ending in CR LF.
+    static void AppendShapes(QByteArray& buffer, const QList<CShape*>& shapes);
+    // A new decorative shape of the same kind with this one's text, colour, class and rectangle,
+    // taking its id in counters; null for a table shape.
+    CShape* Copy(CRecordCounters* counters) const;
 
     virtual bool SetColor(int color) { return SetField(m_color, color); }
     int GetColor() const { return m_color; }
@@ -45,6 +58,9 @@ public:
     const QString& GetShapeClass() const { return m_shapeClass; }
     virtual bool SetArea(const Area& area) { return SetField(m_area, area); }
     const Area& GetArea() const { return m_area; }
+    // Only a table shape has a drawing style (1 or 0); the others refuse it and report 2.
+    virtual bool SetDrawStyle(int drawStyle);
+    virtual int GetDrawStyle() const { return 2; }
 
 private:
 

@@ -4,3 +4,8 @@ int CSpeaker::ShapeType() const
 {
     return KindSpeaker;
 }
+
+CShape::Size CSpeaker::InitialSize() const
+{
+    return {60, 90};
+}

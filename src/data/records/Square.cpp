@@ -4,3 +4,8 @@ int CSquare::ShapeType() const
 {
     return KindRectangle;
 }
+
+CShape::Size CSquare::InitialSize() const
+{
+    return {150, 100};
+}

@@ -8,4 +8,5 @@ class CSquare : public CShape
 public:
     using CShape::CShape;
     int ShapeType() const override;
+    Size InitialSize() const override;
 };

@@ -50,12 +50,7 @@ QByteArray CEventFile::Build(const CEventRecords& records)
     AppendCollection(buffer, "Meetings", records.meetings);
     AppendCollection(buffer, "Categories", records.categories);
     AppendCollection(buffer, "Offers", records.offers);
-    XmlText::AppendStart(buffer, "Shapes");
-    for (const CShape* shape : records.shapes) {
-        if (shape->IsStored())
-            shape->WriteXml(buffer);
-    }
-    XmlText::AppendEnd(buffer, "Shapes");
+    CShape::AppendShapes(buffer, records.shapes);
     XmlText::AppendEnd(buffer, "WeddingData");
     return buffer;
 }

@@ -2,6 +2,9 @@
 
 #include "controls/DialogHelpers.h"
 #include "controls/NumberSpinEdit.h"
+#include "data/document/NewZelDoc.h"
+#include "data/records/Group.h"
+#include "seating/core/TableEdits.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -81,4 +84,20 @@ void CTableDlg::accept()
         !DialogHelpers::CheckRange(m_messages, m_hall, 1, kMaxHallNumber))
         return;
     QDialog::accept();
+}
+
+bool CTableDlg::Run(CNewZelDoc& document, Values& values, int tableNumber, QWidget* parent)
+{
+    QStringList groups;
+    for (const CGroup* group : document.Groups())
+        groups.append(group->GetName());
+    const int ownHall = tableNumber >= 0 ? values.hallNumber : -1;
+    for (;;) {
+        CTableDlg dialog(groups, values, tableNumber, document.Messages(), parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        values = dialog.GetValues();
+        if (CTableEdits(document, parent).CheckHallNumber(values.hallNumber, ownHall))
+            return true;
+    }
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class CNewZelDoc;
 class IUserMessages;
 class QLineEdit;
 class QListWidget;
@@ -30,6 +31,9 @@ public:
     // The values entered; an empty name reads as "לא משויך".
     Values GetValues() const;
     static QString DefaultName();
+    // Shows the dialog until the values are accepted with a hall number that is free for the
+    // table; false when the user cancels.
+    static bool Run(CNewZelDoc& document, Values& values, int tableNumber, QWidget* parent);
 
     QLineEdit* NameField() const { return m_name; }
     CNumberSpinEdit* SeatsField() const { return m_seats; }

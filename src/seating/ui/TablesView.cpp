@@ -372,28 +372,12 @@ void CTablesView::LocateGuest(const CGuest& guest)
         m_guests->SelectRow(guestRow);
 }
 
-bool CTablesView::RunTableDialog(CNewZelDoc& document, CTableDlg::Values& values, int tableNumber, QWidget* parent)
-{
-    QStringList groups;
-    for (const CGroup* group : document.Groups())
-        groups.append(group->GetName());
-    const int ownHall = tableNumber >= 0 ? values.hallNumber : -1;
-    for (;;) {
-        CTableDlg dialog(groups, values, tableNumber, document.Messages(), parent);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-        values = dialog.GetValues();
-        if (CTableEdits(document, parent).CheckHallNumber(values.hallNumber, ownHall))
-            return true;
-    }
-}
-
 void CTablesView::AddTable()
 {
     CNewZelDoc& document = GetDocument();
     CTableDlg::Values values{CTableDlg::DefaultName(), document.Settings().GetNumberOfGuestsInTable(),
                              document.NextFreeHallNumber()};
-    if (!RunTableDialog(document, values, -1, this))
+    if (!CTableDlg::Run(GetDocument(), values, -1, this))
         return;
     m_changing = true;
     CTable* table = CTableEdits(document, this).Create(values.name, values.hallNumber, values.seats);
@@ -415,7 +399,7 @@ bool CTablesView::RunEditTable(CNewZelDoc& document, CTable& table, QWidget* par
         return false;
     }
     CTableDlg::Values values{table.GetName(), table.GetSeats(), table.GetHallNumber()};
-    if (!RunTableDialog(document, values, table.GetId(), parent))
+    if (!CTableDlg::Run(document, values, table.GetId(), parent))
         return false;
     CTableEdits(document, parent).Edit(table, values.name, values.hallNumber, values.seats);
     return true;

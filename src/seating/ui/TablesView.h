@@ -86,8 +86,6 @@ private:
     void FitColumns();
     void OnGuestContextMenu(int row, const QPoint& globalPos);
     void ClearLists();
-    // Shows the table dialog until the hall number entered is free (or the table's own).
-    static bool RunTableDialog(CNewZelDoc& document, CTableDlg::Values& values, int tableNumber, QWidget* parent);
     int RowOfTable(const CHintObject* object) const;
 
     CTableListModel m_tableModel;

@@ -49,6 +49,11 @@
 #include "seating/ui/WalkInGuestDlg.h"
 #include "seating/ui/TableDlg.h"
 #include "data/records/Category.h"
+#include "seating/core/SketchEdits.h"
+#include "seating/ui/GanDesignView.h"
+#include "seating/ui/NewShapeDlg.h"
+#include "seating/ui/SketchCanvas.h"
+#include "seating/ui/TableLayoutSettingsDlg.h"
 #include "data/records/Expence.h"
 #include "data/records/Offer.h"
 #include "finance/core/BudgetEdits.h"
@@ -590,6 +595,61 @@ void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messag
     shooter.Shoot(tooltip, QStringLiteral("tooltip-save"));
 }
 
+// The hall sketch of a seated 300-guest event with a dance floor, a stage, a bar and loudspeakers,
+// the page with a table and a shape selected, and the sketch's dialogs.
+void ShootSketch(CShooter& shooter, CNewZelDoc& document, CNewZelApp& app, IUserMessages& messages,
+                 IPlatform& platform)
+{
+    while (document.Tables().size() <= 30)
+        document.CreateTable(QStringLiteral("שולחן %1").arg(document.Tables().size()), -1, 10);
+    for (int i = 0; i < 300; ++i) {
+        CGuest* guest = document.AddGuest(QStringLiteral("אורח %1").arg(i), QStringLiteral("לוי"), nullptr);
+        guest->SetInvited(1);
+        guest->SetComing(1);
+        guest->SetTableIndex(1 + i % 30);
+    }
+    CSketchEdits edits(document);
+    const struct
+    {
+        int kind;
+        const char* text;
+        CShape::Area area;
+        int color;
+    } shapes[] = {
+        {CShape::KindRectangle, "רחבת ריקודים", {180, 580, 680, 780}, 0xC8E6FF},
+        {CShape::KindRectangle, "במה", {760, 580, 1060, 720}, 0x99CCFF},
+        {CShape::KindCircle, "בר", {1100, 40, 1220, 160}, 0xB4F0C8},
+        {CShape::KindSpeaker, "רמקול", {700, 740, 760, 830}, 0xDDDDDD},
+        {CShape::KindSpeaker, "רמקול", {1080, 740, 1140, 830}, 0xDDDDDD},
+    };
+    for (const auto& shape : shapes) {
+        CShape* added = edits.Add(shape.kind, {QString::fromUtf8(shape.text), shape.area.Width(), shape.area.Height(),
+                                                shape.color, QString()});
+        added->SetArea(shape.area);
+    }
+    CMainFrame frame(document, app, messages, platform, 1280);
+    frame.resize(1280, 900);
+    frame.show();
+    frame.ShowPage(CGanDesignView::kPosition);
+    QApplication::processEvents();
+    shooter.Shoot(frame, QStringLiteral("sketch-help"));
+    auto* view = frame.findChild<CGanDesignView*>();
+    CSketchCanvas* canvas = view->Canvas();
+    canvas->SetHelpShown(false);
+    canvas->Select(canvas->Shapes()[4]);
+    canvas->Select(canvas->Shapes()[30], true);
+    QApplication::processEvents();
+    shooter.Shoot(frame, QStringLiteral("sketch"));
+    frame.hide();
+
+    CNewShapeDlg::Values values;
+    values.details = {QStringLiteral("רחבת ריקודים"), 500, 200, 0xC8E6FF, QStringLiteral("Floor")};
+    CNewShapeDlg details(values, true, &messages);
+    shooter.Shoot(details, QStringLiteral("dialog-shape"));
+    CTableLayoutSettingsDlg display(true);
+    shooter.Shoot(display, QStringLiteral("dialog-sketch-display"));
+}
+
 }
 
 // The send-SMS dialog on both its pages and the approvals dialog with answers for the first guests.
@@ -672,5 +732,6 @@ int main(int argc, char** argv)
     ShootGroupsAndArrivals(shooter, document, ravivaz, realTimeApp, messages, platform);
     ShootSmsAndApprovals(shooter, document);
     ShootReports(shooter, document, ravivaz, messages, platform);
+    ShootSketch(shooter, document, ravivaz, messages, platform);
     return 0;
 }
