@@ -58,7 +58,7 @@ int RunSketchImport(const CCliOptions& options, QTextStream& out, QTextStream& e
     CNewZelDoc& document = session.Document();
     if (!CSketchEdits(document).Import(file, false))
         return 2;
-    if (!session.Save("sketch-import", err))
+    if (!session.Save("sketch-import", folder, err))
         return 1;
     out << "imported " << document.Shapes().size() << " shapes into "
         << QDir(folder).absoluteFilePath(QStringLiteral("WeddingData.xml")) << '\n';
