@@ -56,6 +56,14 @@ QString CCliOptions::Usage()
         "  seat FOLDER --unseated|--all|--group NAME [--json]\n"
         "                         seat the unseated guests, all guests or one table for a group\n"
         "                         by their groups, save, and list every table with its guests\n"
+        "  new-event --type N --name1 TEXT [--name2 TEXT] [--date YYYY-MM-DD] [--copy-from FOLDER] [--groups]\n"
+        "                         create an event (type 0 wedding, 1-6 the other kinds), make it the\n"
+        "                         active one and print its id and folder\n"
+        "  checkpoint FOLDER      take a backup checkpoint of an event folder; prints its name\n"
+        "  checkpoints            list the checkpoints, newest first (guests, name, event name)\n"
+        "  restore FOLDER NAME    put a checkpoint in place of an event folder, all or nothing\n"
+        "  export-event FOLDER TARGET [--replace]\n"
+        "                         write an event's files into a folder for the import command\n"
         "  sms-send --user U --password P --to NUMBER --from SIGNATURE --message TEXT\n"
         "                         send one SMS through the registered TextoraCom component\n");
 }

@@ -10,7 +10,9 @@ int CConsoleMessages::MessageByText(const QString& text, const QString& caption,
     case MSG_OK:
         return MSG_RESULT_OK;
     case MSG_YES_NO:
-        return MSG_RESULT_NO;
+        return m_yesNo;
+    case MSG_YES_NO_CANCEL:
+        return m_yesNoCancel;
     default:
         return MSG_RESULT_CANCEL;
     }

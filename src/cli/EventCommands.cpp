@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/ConsoleMessages.h"
+#include "cli/FolderSession.h"
 #include "data/storage/DataFolderLock.h"
 #include "data/storage/DataLocation.h"
 #include "data/document/NewZelDoc.h"
@@ -27,28 +28,6 @@
 #include <memory>
 
 namespace {
-
-// The event folder named on the command line, loaded into a document whose data folder is the
-// folder's parent.
-class CFolderSession
-{
-public:
-    CFolderSession(const QString& folder, QTextStream& err)
-        : m_location(QFileInfo(folder).absoluteDir().absolutePath())
-        , m_messages(err)
-        , m_document(m_location, &m_messages)
-    {
-        m_document.DiscardOnClose();
-        m_document.UseEventFolder(folder);
-        m_document.LoadEvent();
-    }
-    CNewZelDoc& Document() { return m_document; }
-
-private:
-    CDataLocation m_location;
-    CConsoleMessages m_messages;
-    CNewZelDoc m_document;
-};
 
 bool TakeFolder(QStringList words, const char* command, QString& folder, QTextStream& err)
 {
@@ -88,29 +67,6 @@ void PrintValues(const Values& values, bool json, QTextStream& out)
             out << QString::number(value.toInteger());
         out << '\n';
     }
-}
-
-// The data file or one of the older files an event was kept in before it.
-bool IsEventFolder(const QString& folder)
-{
-    const QDir dir(folder);
-    for (const int code : {FC_WEDDING_DATA, FC_SETTINGS, FC_GUESTS, FC_GROUPS, FC_TABLES})
-        if (dir.exists(CDataLocation::FileName(code)))
-            return true;
-    return false;
-}
-
-// Held from before the load to after the save: a second writer must not read the older files
-// while this one replaces them.
-bool TakeLock(CDataFolderLock& lock, const char* command, QTextStream& err)
-{
-    if (lock.TryTake() != CDataFolderLock::Result::HeldElsewhere)
-        return true;
-    const QString holder = lock.Holder();
-    err << "ravivaz-cli " << command << ": the data folder \"" << lock.DataFolder() << "\" is in use"
-        << (holder.isEmpty() ? QString() : QStringLiteral(" by ") + holder)
-        << "; close Ravivaz (or wait for the other writer) and try again\n";
-    return false;
 }
 
 bool SaveSession(CFolderSession& session, const char* command, const QString& folder, QTextStream& err)
@@ -228,7 +184,7 @@ int RunResave(const CCliOptions& options, QTextStream& out, QTextStream& err)
     if (!TakeFolder(options.Arguments(), "resave", folder, err))
         return 2;
     CDataFolderLock lock(QFileInfo(folder).absoluteDir().absolutePath());
-    if (!TakeLock(lock, "resave", err))
+    if (!CFolderSession::TakeLock(lock, "resave", err))
         return 2;
     CFolderSession session(folder, err);
     session.Document().SetModified(true);
@@ -260,12 +216,12 @@ int RunSeat(const CCliOptions& options, QTextStream& out, QTextStream& err)
     QString folder;
     if (!TakeFolder(words, "seat", folder, err))
         return 2;
-    if (!IsEventFolder(folder)) {
+    if (!CFolderSession::IsEventFolder(folder)) {
         err << "ravivaz-cli seat: \"" << folder << "\" holds no event\n";
         return 2;
     }
     CDataFolderLock lock(QFileInfo(folder).absoluteDir().absolutePath());
-    if (!TakeLock(lock, "seat", err))
+    if (!CFolderSession::TakeLock(lock, "seat", err))
         return 2;
     CFolderSession session(folder, err);
     CNewZelDoc& doc = session.Document();

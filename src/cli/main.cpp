@@ -1,5 +1,7 @@
+#include "cli/BackupCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/EventCommands.h"
+#include "cli/EventManageCommand.h"
 #include "cli/EventsCommand.h"
 #include "cli/SmsSendCommand.h"
 
@@ -33,6 +35,16 @@ int main(int argc, char** argv)
         result = RunResave(options, out, err);
     else if (command == QLatin1String("seat"))
         result = RunSeat(options, out, err);
+    else if (command == QLatin1String("new-event"))
+        result = RunNewEvent(options, out, err);
+    else if (command == QLatin1String("checkpoint"))
+        result = RunCheckpoint(options, out, err);
+    else if (command == QLatin1String("checkpoints"))
+        result = RunCheckpoints(options, out, err);
+    else if (command == QLatin1String("restore"))
+        result = RunRestore(options, out, err);
+    else if (command == QLatin1String("export-event"))
+        result = RunExportEvent(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

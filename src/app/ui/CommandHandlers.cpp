@@ -1,11 +1,15 @@
 #include "app/ui/CommandHandlers.h"
 
 #include "app/ui/DocCommands.h"
+#include "app/ui/EventMenuCommands.h"
+#include "backup/ui/BackupCommands.h"
 
 // A subsystem's menu commands join the main window by one line here.
 CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::function<void()> rearmBackupTimer)
 {
     CommandHandlerList handlers;
     handlers.push_back(std::make_unique<CDocCommands>(context, std::move(rearmBackupTimer)));
+    handlers.push_back(std::make_unique<CEventMenuCommands>(context));
+    handlers.push_back(std::make_unique<CBackupCommands>(context));
     return handlers;
 }

@@ -1,5 +1,6 @@
 #include "app/ui/MainFrame.h"
 
+#include "app/core/EventManager.h"
 #include "app/ui/BrowserPanel.h"
 #include "backup/core/AutoBackup.h"
 #include "app/ui/CommandBars.h"
@@ -29,8 +30,6 @@
 
 namespace {
 
-const QString kUnsavedQuestion = QStringLiteral("ישנם שינוים בילתי שמורים. האם לשמור ?");
-const QString kUnsavedCaption = QStringLiteral("שמירת שינוים?");
 const QString kNarrowNotice = QStringLiteral(
     "רוחב המסך של מחשב זה הוא 1000 נקודות או פחות.\r\n"
     "לכן המסכים שולחנות, סידור ישיבה וסקיצה מרוכזים בלשונית אחת בשם \"שולחנות\".\r\n"
@@ -349,19 +348,7 @@ void CMainFrame::OnFirstShow()
 
 bool CMainFrame::CanClose()
 {
-    if (!m_document.IsModified())
-        return true;
-    if (m_document.AppSettings().GetAutoSaveOnExit())
-        return m_document.SaveEvent();
-    switch (m_messages.MessageByText(kUnsavedQuestion, kUnsavedCaption, MSG_YES_NO_CANCEL)) {
-    case MSG_RESULT_YES:
-        // A save that failed has told the user; the program stays open so nothing is lost.
-        return m_document.SaveEvent();
-    case MSG_RESULT_NO:
-        return true;
-    default:
-        return false;
-    }
+    return CEventManager(m_document).MayLeaveEvent();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

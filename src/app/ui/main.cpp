@@ -3,6 +3,7 @@
 #include "data/settings/GeneralIni.h"
 #include "app/ui/HebrewMessages.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/NewEventWizard.h"
 #include "app/ui/NewZelApp.h"
 #include "app/ui/ScriptedAnswers.h"
 #include "app/ui/TypingHook.h"
@@ -115,6 +116,11 @@ int main(int argc, char** argv)
             recovery.OfferRestore();
             CMainFrame frame(document, ravivaz, messages, platform);
             boxes.SetParent(&frame);
+            // An event without names is described on the first showing; a run driven by the test
+            // hooks has nobody to fill in the wizard.
+            if (!hooks.scripted && hooks.typingCount < 0)
+                QObject::connect(&frame, &CMainFrame::EventDetailsWanted, &frame,
+                                 [&document, &frame] { CNewEventWizard::Run(document, false, &frame); });
             platform.SetParent(&frame);
             // Without a window manager nothing maximises the window: it starts as large as the screen.
             if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -1,8 +1,8 @@
 #include "backup/core/AutoBackup.h"
 
+#include "backup/core/CheckpointStore.h"
 #include "data/document/NewZelDoc.h"
 #include "data/storage/DataLocation.h"
-#include "data/storage/EventFileSet.h"
 
 CAutoBackup::CAutoBackup(CNewZelDoc& document)
     : m_document(document)
@@ -16,6 +16,7 @@ bool CAutoBackup::Run()
     if (!m_document.SaveEvent())
         return false;
     CDataLocation& location = m_document.Location();
-    EventFileSet::TakeCheckpoint(location.GetEventFolder(), location.GetBackupFolder());
+    // An event left open and untouched would otherwise fill the disk with identical copies.
+    CCheckpointStore(location.GetBackupFolder()).TakeIfChanged(location.GetEventFolder());
     return true;
 }

@@ -125,7 +125,7 @@ bool CNewZelDoc::OnNewDocument()
     const QString oldFolder = CDataLocation::GetProgramFolder() + QStringLiteral("/Data/DB1");
     if (QFileInfo(oldFolder).isDir()) {
         const QString target = m_location.GetEventFolder();
-        EventFileSet::CopyEventFiles(oldFolder, target, false, true, false);
+        EventFileSet::CopyEventFiles(oldFolder, target, false, true);
         QDir(oldFolder).removeRecursively();
         m_settings.Load(FilePath(FC_SETTINGS));
     }
@@ -382,13 +382,22 @@ void CNewZelDoc::UseEventFolder(const QString& folder)
 
 bool CNewZelDoc::CreateEventFolder(const QString& sourceFolder)
 {
-    CZelEvent* event = m_events.CreateNextEvent();
-    if (!event)
+    // The new folder is made whole before the event is listed: a failure leaves the current event
+    // active and untouched. The events are found by a scan that stops at the first missing folder,
+    // so the current one is made first (a data folder where nothing was saved yet has none).
+    m_location.GetEventFolder();
+    const QString folder = m_events.NextEventFolder();
+    if (!QDir().mkpath(folder))
         return false;
     if (!sourceFolder.isEmpty()) {
         const QString name = CDataLocation::FileName(FC_WEDDING_DATA);
-        QFile::copy(sourceFolder + QLatin1Char('/') + name, event->GetFolder() + QLatin1Char('/') + name);
+        if (!QFile::copy(sourceFolder + QLatin1Char('/') + name, folder + QLatin1Char('/') + name)) {
+            qCWarning(lcDocument) << "CreateEventFolder: cannot copy the data file of" << sourceFolder;
+            QDir(folder).removeRecursively();
+            return false;
+        }
     }
+    SetActiveEvent(m_events.AddEvent(folder));
     ReloadEvent();
     const CBatch batch(*this);
     // The copied data file still holds the answers: the event differs from it from now on.

@@ -46,7 +46,8 @@ public:
     bool SaveEvent();
     void ReloadEvent();
     // Makes a new event the active one, optionally from the data file of an earlier event, keeping
-    // its lists but none of the answers, arrivals, gifts and seating.
+    // its lists but none of the answers, arrivals, gifts and seating. False, with the current event
+    // still active and nothing listed, when the folder or the copy could not be made.
     bool CreateEventFolder(const QString& sourceFolder);
     void CreateDefaultGroups(QString brideName, QString groomName);
     void SetActiveEvent(CZelEvent* event);

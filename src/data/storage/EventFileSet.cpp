@@ -1,10 +1,44 @@
 #include "data/storage/EventFileSet.h"
 
+#include "data/storage/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+
 namespace EventFileSet {
+
+namespace {
+
+bool SameFile(const QString& source, const QString& target)
+{
+    const QFileInfo targetInfo(target);
+    return source == target || (targetInfo.exists() && QFileInfo(source).canonicalFilePath() == targetInfo.canonicalFilePath());
+}
+
+// The copy lands under a temporary name and replaces the target only once it is complete.
+bool CopyWhole(const QString& source, const QString& target)
+{
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    return AtomicFile::Write(target, bytes);
+}
+
+bool MoveWhole(const QString& source, const QString& target)
+{
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    // Another file system: a copy, and the source goes only once the copy is whole.
+    return CopyWhole(source, target) && QFile::remove(source);
+}
+
+}
 
 QStringList FileSet(bool withAppSettings)
 {
@@ -16,8 +50,7 @@ QStringList FileSet(bool withAppSettings)
     return files;
 }
 
-bool CopyEventFiles(const QString& sourceFolder, const QString& targetFolder, bool withAppSettings, bool move,
-                    bool deleteFirst)
+bool CopyEventFiles(const QString& sourceFolder, const QString& targetFolder, bool withAppSettings, bool move)
 {
     bool allDone = true;
     for (const QString& name : FileSet(withAppSettings)) {
@@ -25,9 +58,10 @@ bool CopyEventFiles(const QString& sourceFolder, const QString& targetFolder, bo
         if (!QFileInfo(source).isFile())
             continue;
         const QString target = QDir::cleanPath(targetFolder + QLatin1Char('/') + name);
-        if (deleteFirst || QFileInfo::exists(target))
-            QFile::remove(target);
-        const bool done = move ? QFile::rename(source, target) : QFile::copy(source, target);
+        // A file handed onto itself is already where it belongs.
+        if (SameFile(source, target))
+            continue;
+        const bool done = move ? MoveWhole(source, target) : CopyWhole(source, target);
         allDone = allDone && done;
     }
     return allDone;
@@ -46,12 +80,17 @@ QString CheckpointName(const QDateTime& when)
         .arg(time.second(), 2, 10, QLatin1Char('0'));
 }
 
+QDateTime CheckpointTime(const QString& name)
+{
+    return QDateTime::fromString(name, QStringLiteral("dd-MM-yyyy--HH-mm-ss"));
+}
+
 QString TakeCheckpoint(const QString& eventFolder, const QString& backupFolder, const QDateTime& when)
 {
     const QString folder = backupFolder + QLatin1Char('/') + CheckpointName(when);
     if (!QDir().mkpath(folder))
         return QString();
-    CopyEventFiles(eventFolder, folder, true, false, false);
+    CopyEventFiles(eventFolder, folder, true, false);
     return folder;
 }
 

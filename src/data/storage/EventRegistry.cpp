@@ -98,13 +98,21 @@ QString CEventRegistry::UniqueName(const QString& eventFolder) const
 
 CZelEvent* CEventRegistry::CreateNextEvent()
 {
+    const QString folder = NextEventFolder();
+    return QDir().mkpath(folder) ? AddEvent(folder) : nullptr;
+}
+
+QString CEventRegistry::NextEventFolder() const
+{
     int n = 1;
     while (QFileInfo::exists(m_location.EventFolder(n)))
         ++n;
-    const QString folder = m_location.EventFolder(n);
-    if (!QDir().mkpath(folder))
-        return nullptr;
-    CZelEvent* event = Append(QString(), folder, CDataLocation::EventId(n));
+    return m_location.EventFolder(n);
+}
+
+CZelEvent* CEventRegistry::AddEvent(const QString& folder)
+{
+    CZelEvent* event = Append(QString(), folder, QFileInfo(folder).fileName());
     MakeActive(event);
     return event;
 }

@@ -22,6 +22,10 @@ public:
     // Makes the next free folder "DB<n>" a new, active event and creates the folder; null when the
     // folder cannot be created.
     CZelEvent* CreateNextEvent();
+    // The folder the next new event takes: the first "DB<n>" from 1 up that does not exist.
+    QString NextEventFolder() const;
+    // Lists an event folder made ready by the caller as a new event and makes it the active one.
+    CZelEvent* AddEvent(const QString& folder);
     void MakeActive(CZelEvent* event);
     // Writes the active event's id to events.ini (done when the program closes).
     bool WriteActive() const;

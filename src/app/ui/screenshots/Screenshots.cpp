@@ -5,6 +5,11 @@
 #include "data/settings/GeneralIni.h"
 #include "app/ui/HebrewMsg.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/NewEventWizard.h"
+#include "app/ui/SelectEvent.h"
+#include "app/ui/WeddingInfoDlg.h"
+#include "backup/core/CheckpointStore.h"
+#include "backup/ui/BackUpDlg.h"
 #include "app/ui/NewZelApp.h"
 #include "data/settings/ProgramFiles.h"
 #include "app/ui/SplashWnd.h"
@@ -59,6 +64,8 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -377,8 +384,37 @@ void ShootPlannerDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages&
     shooter.Shoot(date, QStringLiteral("dialog-date"));
 }
 
+// The four pages of the new-event wizard (the names page for a wedding and for a bar mitzvah), the
+// switch and details dialogs, and the restore dialog over a few checkpoints.
+void ShootEventDialogs(CShooter& shooter, CNewZelDoc& document)
+{
+    CNewEventWizard wizard(document, true);
+    for (int page = CNewEventWizard::TypePage; page <= CNewEventWizard::GroupsPage; ++page) {
+        wizard.ShowPage(page);
+        shooter.Shoot(wizard, QStringLiteral("dialog-wizard-%1").arg(page + 1));
+    }
+    wizard.ShowPage(CNewEventWizard::NamesPage);
+    wizard.BrideName()->setText(QStringLiteral("דנה"));
+    wizard.GroomName()->setText(QStringLiteral("אבי"));
+    wizard.GroomName()->textEdited(wizard.GroomName()->text());
+    shooter.Shoot(wizard, QStringLiteral("dialog-wizard-3-wedding"));
+    wizard.Types()->setCurrentRow(3);
+    shooter.Shoot(wizard, QStringLiteral("dialog-wizard-3-bar-mitzvah"));
+    wizard.hide();
+    CSelectEvent select(document);
+    shooter.Shoot(select, QStringLiteral("dialog-switch-event"));
+    CWeddingInfoDlg details(document);
+    shooter.Shoot(details, QStringLiteral("dialog-event-details"));
+    const CCheckpointStore store(document.Location().GetBackupFolder());
+    for (int day = 1; day <= 3; ++day)
+        store.Take(document.Location().GetEventFolder(), QDateTime(QDate(2026, 11, day), QTime(9 + day, 4, 0)));
+    CBackUpDlg restore(document);
+    shooter.Shoot(restore, QStringLiteral("dialog-restore"));
+}
+
 void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
+    ShootEventDialogs(shooter, document);
     CAppDefinesDlg settings(document, &messages);
     shooter.Shoot(settings, QStringLiteral("dialog-settings"));
     CTipOfTheDayDlg tip(CTipOfTheDayDlg::TipsFolder(), 1);
