@@ -3,6 +3,7 @@
 #include "cli/EventCommands.h"
 #include "cli/EventManageCommand.h"
 #include "cli/EventsCommand.h"
+#include "cli/FtpCommand.h"
 #include "cli/SmsSendCommand.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,8 @@ int main(int argc, char** argv)
         result = RunRestore(options, out, err);
     else if (command == QLatin1String("export-event"))
         result = RunExportEvent(options, out, err);
+    else if (command == QLatin1String("ftp"))
+        result = RunFtp(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

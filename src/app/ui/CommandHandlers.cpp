@@ -3,6 +3,7 @@
 #include "app/ui/DocCommands.h"
 #include "app/ui/EventMenuCommands.h"
 #include "backup/ui/BackupCommands.h"
+#include "backup/ui/SharingCommands.h"
 
 // A subsystem's menu commands join the main window by one line here.
 CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::function<void()> rearmBackupTimer)
@@ -11,5 +12,6 @@ CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::fun
     handlers.push_back(std::make_unique<CDocCommands>(context, std::move(rearmBackupTimer)));
     handlers.push_back(std::make_unique<CEventMenuCommands>(context));
     handlers.push_back(std::make_unique<CBackupCommands>(context));
+    handlers.push_back(std::make_unique<CSharingCommands>(context));
     return handlers;
 }
