@@ -8,8 +8,8 @@
 
 namespace {
 
-const QString kSettings = QStringLiteral("[FTPSettings]\r\nFTPServer=%1\r\nFTPUser=planner\r\nFTPP=%2\r\n"
-                                         "[FtpSettings]\r\nFtpSavePass=1\r\n");
+const QString kSettings =
+    QStringLiteral("[FTPSettings]\r\nFTPServer=%1\r\nFTPUser=planner\r\nFTPP=%2\r\nFtpSavePass=1\r\n");
 
 int IndexOf(const QString& checkpointFile)
 {
@@ -41,7 +41,7 @@ protected:
         ASSERT_TRUE(TestFiles::Write(server.Root() + "/DB/Settings.ini", "[Other]\r\nKey=1\r\n"));
     }
 
-    QStringList Captions() const
+    QStringList Captions()
     {
         QStringList captions;
         for (const CScriptedMessages::Shown& shown : m_fixture.Messages().ShownMessages())
@@ -63,7 +63,8 @@ TEST_F(EventSharingTest, FirstUploadCreatesDbWithTheEventFilesByteForByteAndRais
 
     EXPECT_EQ(CEventSharing(document).UploadEvent(), CEventSharing::Result::Done);
 
-    EXPECT_TRUE(m_fixture.Messages().ShownMessages().isEmpty());
+    for (const CScriptedMessages::Shown& shown : m_fixture.Messages().ShownMessages())
+        ADD_FAILURE() << shown.text.toStdString();
     const auto onServer = BackupFixture::Snapshot(server.Root() + "/DB");
     EXPECT_EQ(onServer.keys(), local.keys());
     EXPECT_EQ(onServer.value("WeddingData.xml"), local.value("WeddingData.xml"));
@@ -149,7 +150,11 @@ TEST_F(EventSharingTest, DownloadOfANewerVersionReplacesTheEventWithExactlyTheSe
     const auto local = BackupFixture::Snapshot(m_fixture.EventFolder());
     EXPECT_EQ(local.keys(), (QStringList{"Checkpoint.ini", "Settings.ini", "WeddingData.xml"}));
     EXPECT_EQ(local.value("WeddingData.xml"), QByteArray("<WeddingData>\r\n</WeddingData>\r\n"));
-    EXPECT_EQ(local.value("Settings.ini"), QByteArray("[Other]\r\nKey=1\r\n"));
+    // The server's settings, with this computer's account.
+    const CIniFile settings(m_fixture.EventFolder() + "/Settings.ini");
+    EXPECT_EQ(settings.GetString("Other", "Key"), "1");
+    EXPECT_EQ(settings.GetString("FTPSettings", "FTPServer"), server.Address());
+    EXPECT_EQ(settings.GetString("FTPSettings", "FTPP"), QString::fromLatin1(CFtpTestServer::kPassword));
     EXPECT_EQ(document.Checkpoint().GetIndex(), 9);
     // The replaced data is kept in a checkpoint.
     const QStringList checkpoints = QDir(m_fixture.BackupFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);

@@ -8,6 +8,8 @@ CFtpTestServer::CFtpTestServer(const QStringList& options)
     m_process.setArguments(QStringList{QStringLiteral(FTP_TEST_SERVER_SCRIPT), m_root.path(),
                                        QString::fromLatin1(kUser), QString::fromLatin1(kPassword)} +
                            options);
+    // Its log is not needed, and a full pipe would stop the server.
+    m_process.setStandardErrorFile(QProcess::nullDevice());
     m_process.start();
     if (!m_process.waitForStarted())
         return;

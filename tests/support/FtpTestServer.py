@@ -5,7 +5,6 @@ Prints "PORT <number>" once it listens. --drop-store N drops the connection afte
 of the N-th upload; --drop-retrieve N drops it on the N-th download.
 """
 import argparse
-import logging
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler
@@ -28,6 +27,8 @@ class DroppingDTP(DTPHandler):
         super().handle_read()
         if getattr(self.cmd_channel, "drop_during_store", False):
             self.cmd_channel.close()
+
+    handle_read_event = handle_read
 
 
 class Handler(FTPHandler):
@@ -52,5 +53,4 @@ authorizer.add_user(options.user, options.password, options.root,
 Handler.authorizer = authorizer
 server = FTPServer(("127.0.0.1", 0), Handler)
 print("PORT", server.socket.getsockname()[1], flush=True)
-logging.getLogger("pyftpdlib").setLevel(logging.CRITICAL)
 server.serve_forever()

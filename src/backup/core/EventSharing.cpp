@@ -58,6 +58,25 @@ QString TemporaryName(const QString& remote)
     return kServerFolder + remote.section(QLatin1Char('/'), -1) + kTemporarySuffix;
 }
 
+// This computer's account and sharing flags stay with the event: the uploader's may name another
+// account or lack the password.
+bool KeepLocalSharing(const CSettings& settings, const QString& stagedSettings)
+{
+    const QString account = QStringLiteral("FTPSettings");
+    const QString flags = QStringLiteral("FtpSettings");
+    CIniFile staged(stagedSettings);
+    staged.SetString(account, QStringLiteral("FTPServer"), settings.GetFtpServer());
+    staged.SetString(account, QStringLiteral("FTPUser"), settings.GetFtpUser());
+    if (settings.GetFtpSavePass())
+        staged.SetString(account, QStringLiteral("FTPP"), settings.GetFtpPassword());
+    else
+        staged.RemoveKey(account, QStringLiteral("FTPP"));
+    staged.SetInt(flags, QStringLiteral("FtpAutoUpload"), settings.GetFtpAutoUpload() ? 1 : 0);
+    staged.SetInt(flags, QStringLiteral("FtpAutoDownload"), settings.GetFtpAutoDownload() ? 1 : 0);
+    staged.SetInt(flags, QStringLiteral("FtpSavePass"), settings.GetFtpSavePass() ? 1 : 0);
+    return !staged.IsModified() || staged.Save();
+}
+
 int IndexIn(const QByteArray& checkpointFile, bool* ok)
 {
     QTemporaryDir dir;
@@ -243,6 +262,8 @@ CEventSharing::Result CEventSharing::UploadEvent()
         progress->Begin(kUploadTitle);
         progress->SetPercent(0);
     }
+    // The first upload to a server makes the folder; when it exists this fails and changes nothing.
+    ftp.Run({QStringLiteral("*MKD ") + kServerFolder.chopped(1)});
     QStringList temporaries;
     QStringList renames;
     for (const Upload& upload : std::as_const(uploads)) {
@@ -340,6 +361,9 @@ CEventSharing::Result CEventSharing::DownloadEvent(bool atStart)
     if (messages->MessageById(59822, 59823, MSG_YES_NO) != MSG_RESULT_YES)
         return Result::Declined;
 
+    if (!KeepLocalSharing(m_document.Settings(), replace.StagingFolder() + QLatin1Char('/') +
+                                                     CDataLocation::FileName(FC_SETTINGS)))
+        return Tell(kReplaceFailedText, kDownloadFailedCaption, {});
     CIniFile staged(replace.StagingFolder() + QLatin1Char('/') + checkpointName);
     staged.SetInt(kSharingSection, kExchangedKey, staged.GetInt(kCheckpointSection, kIndexKey, 0));
     staged.SetString(kSharingSection, kDigestKey, Digest(replace.StagingFolder()));
@@ -351,6 +375,8 @@ CEventSharing::Result CEventSharing::DownloadEvent(bool atStart)
         m_document.Settings().Load(location.GetFilePath(FC_SETTINGS));
     else
         m_document.ReloadEvent();
+    // A password kept only in memory stays for the rest of the run.
+    m_document.Settings().SetFtpPassword(password);
     m_document.Checkpoint().Load(location.GetFilePath(FC_CHECKPOINT));
     return Result::Done;
 }

@@ -64,6 +64,9 @@ bool CFtpSession::Perform(const QString& path)
     curl_easy_setopt(m_curl, CURLOPT_PASSWORD, m_password.constData());
     curl_easy_setopt(m_curl, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
     curl_easy_setopt(m_curl, CURLOPT_FTP_USE_EPSV, 1L);
+    // The connection stays in the login folder, so that the paths of Run mean the same as those
+    // of the transfers.
+    curl_easy_setopt(m_curl, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_NOCWD));
     curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT, 30L);
     // A server that stops sending for this long has lost the connection.
     curl_easy_setopt(m_curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
@@ -108,7 +111,6 @@ bool CFtpSession::Put(const QString& path, const QByteArray& bytes)
         curl_easy_setopt(m_curl, CURLOPT_READFUNCTION, Feed);
         curl_easy_setopt(m_curl, CURLOPT_READDATA, &source);
         curl_easy_setopt(m_curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(bytes.size()));
-        curl_easy_setopt(m_curl, CURLOPT_FTP_CREATE_MISSING_DIRS, long(CURLFTP_CREATE_DIR));
     }
     return Perform(path);
 }

@@ -23,7 +23,7 @@ public:
     bool Connect();
     // The file's bytes; false when it could not be read (Missing() tells whether it is absent).
     bool Get(const QString& path, QByteArray& bytes);
-    // Writes the file whole, creating missing folders on the way.
+    // Writes the file whole; its folder must exist.
     bool Put(const QString& path, const QByteArray& bytes);
     // Runs commands such as "RNFR a" "RNTO b" in order; a command starting with "*" may fail.
     bool Run(const QStringList& commands);

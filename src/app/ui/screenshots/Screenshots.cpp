@@ -10,6 +10,7 @@
 #include "app/ui/WeddingInfoDlg.h"
 #include "backup/core/CheckpointStore.h"
 #include "backup/ui/BackUpDlg.h"
+#include "backup/ui/FtpServerDataDlg.h"
 #include "app/ui/NewZelApp.h"
 #include "data/settings/ProgramFiles.h"
 #include "app/ui/SplashWnd.h"
@@ -60,6 +61,7 @@
 #include "data/storage/DataFolderLock.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
@@ -412,6 +414,17 @@ void ShootEventDialogs(CShooter& shooter, CNewZelDoc& document)
     shooter.Shoot(restore, QStringLiteral("dialog-restore"));
 }
 
+void ShootSharingDialog(CShooter& shooter, CNewZelDoc& document, IPlatform& platform)
+{
+    CFtpServerDataDlg sharing(document, platform);
+    sharing.Server()->setText(QStringLiteral("ftp.example.com:2121"));
+    sharing.User()->setText(QStringLiteral("dana-avi"));
+    sharing.Password()->setText(QStringLiteral("password"));
+    sharing.SavePassword()->setChecked(true);
+    sharing.AutoUpload()->setChecked(true);
+    shooter.Shoot(sharing, QStringLiteral("dialog-ftp-settings"));
+}
+
 void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
     ShootEventDialogs(shooter, document);
@@ -491,6 +504,7 @@ int main(int argc, char** argv)
     ShootLayout(shooter, document, realTimeApp, messages, platform, QStringLiteral("realtime"), QSize(1280, 800));
 
     ShootDialogs(shooter, document, messages);
+    ShootSharingDialog(shooter, document, platform);
     ShootNothingLost(shooter, ravivaz, messages, platform);
     ShootFilledFinance(shooter, document, ravivaz, messages, platform);
     ShootFilledBudget(shooter, document, ravivaz, messages, platform);
