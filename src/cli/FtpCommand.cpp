@@ -5,6 +5,7 @@
 #include "cli/FolderSession.h"
 #include "data/storage/DataFolderLock.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {

@@ -120,14 +120,21 @@ CEventSharing::Result CEventSharing::Tell(const QString& text, const QString& ca
     return Result::Failed;
 }
 
-bool CEventSharing::Connect(CFtpSession& ftp)
+std::unique_ptr<CFtpSession> CEventSharing::Open(Result& refused)
 {
-    if (ftp.Connect())
-        return true;
+    QString server, user, password;
+    if (!GetFtpCredentials(server, user, password)) {
+        refused = Result::Declined;
+        return nullptr;
+    }
+    auto ftp = std::make_unique<CFtpSession>(server, user, password);
+    if (ftp->Connect())
+        return ftp;
     if (IUserMessages* messages = m_document.Messages())
-        messages->MessageByText(StringTable::Get(59824) + QStringLiteral("\r\n") + ftp.LastError(),
+        messages->MessageByText(StringTable::Get(59824) + QStringLiteral("\r\n") + ftp->LastError(),
                                 StringTable::Get(59825), MSG_OK);
-    return false;
+    refused = Result::Failed;
+    return nullptr;
 }
 
 CEventSharing::ServerState CEventSharing::ReadServerVersion(CFtpSession& ftp, int& version)
@@ -198,12 +205,11 @@ CEventSharing::Result CEventSharing::FailUpload(CFtpSession& ftp, const QStringL
 
 CEventSharing::Result CEventSharing::UploadEvent()
 {
-    QString server, user, password;
-    if (!GetFtpCredentials(server, user, password))
-        return Result::Declined;
-    CFtpSession ftp(server, user, password);
-    if (!Connect(ftp))
-        return Result::Failed;
+    Result refused = Result::Declined;
+    const std::unique_ptr<CFtpSession> session = Open(refused);
+    if (!session)
+        return refused;
+    CFtpSession& ftp = *session;
     int local = m_document.Checkpoint().GetIndex();
     int serverVersion = 0;
     const ServerState state = ReadServerVersion(ftp, serverVersion);
@@ -284,11 +290,13 @@ CEventSharing::Result CEventSharing::UploadEvent()
     if (progress)
         progress->SetPercent(100);
 
-    const QByteArray& written = uploads.back().bytes;
-    if (!AtomicFile::Write(location.GetFilePath(FC_CHECKPOINT), written))
-        m_document.Checkpoint().SetIndex(version);
+    // The local version follows only now that the server holds the whole new set; when the file
+    // cannot take it, the next save writes it.
+    const QString localCheckpoint = location.GetFilePath(FC_CHECKPOINT);
+    if (AtomicFile::Write(localCheckpoint, uploads.back().bytes))
+        m_document.Checkpoint().Load(localCheckpoint);
     else
-        m_document.Checkpoint().Load(location.GetFilePath(FC_CHECKPOINT));
+        m_document.Checkpoint().SetIndex(version);
     if (progress)
         progress->End();
     return Result::Done;
@@ -296,17 +304,16 @@ CEventSharing::Result CEventSharing::UploadEvent()
 
 CEventSharing::Result CEventSharing::DownloadEvent(bool atStart)
 {
-    QString server, user, password;
-    if (!GetFtpCredentials(server, user, password))
-        return Result::Declined;
-    CFtpSession ftp(server, user, password);
-    if (!Connect(ftp))
-        return Result::Failed;
+    Result refused = Result::Declined;
+    const std::unique_ptr<CFtpSession> session = Open(refused);
+    if (!session)
+        return refused;
+    CFtpSession& ftp = *session;
     const QString checkpointName = CDataLocation::FileName(FC_CHECKPOINT);
     int serverVersion = 0;
     switch (ReadServerVersion(ftp, serverVersion)) {
     case ServerState::Empty:
-        return Tell(kNoServerDataText, kNoServerDataCaption, {server});
+        return Tell(kNoServerDataText, kNoServerDataCaption, {ftp.Server()});
     case ServerState::Failed:
         return Tell(kDownloadFailedText, kDownloadFailedCaption, {checkpointName, ftp.LastError()});
     case ServerState::Version:
@@ -371,6 +378,7 @@ CEventSharing::Result CEventSharing::DownloadEvent(bool atStart)
     if (!staged.Save() || CCheckpointStore(location.GetBackupFolder()).TakeSeparate(eventFolder).isEmpty() ||
         !replace.Commit())
         return Tell(kReplaceFailedText, kDownloadFailedCaption, {});
+    const QString password = m_document.Settings().GetFtpPassword();
     if (atStart)
         m_document.Settings().Load(location.GetFilePath(FC_SETTINGS));
     else

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class CFtpSession;
@@ -42,7 +43,9 @@ private:
     enum class ServerState { Version, Empty, Failed };
 
     ServerState ReadServerVersion(CFtpSession& ftp, int& version);
-    bool Connect(CFtpSession& ftp);
+    // The stored account, completed when needed, logged in; null with the reason when the user
+    // gave up (Declined) or the server could not be reached or refused (Failed, the user told).
+    std::unique_ptr<CFtpSession> Open(Result& refused);
     Result Tell(const QString& text, const QString& caption, const QStringList& args);
     Result FailUpload(CFtpSession& ftp, const QStringList& temporaries, const QString& file, const QString& reason);
     QString Digest(const QString& folder) const;
