@@ -2,6 +2,7 @@
 #include "app/core/EventTypes.h"
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
+#include "data/document/NewZelDoc.h"
 #include "data/document/ViewHint.h"
 #include "data/storage/DataLocation.h"
 #include "data/storage/IniFile.h"

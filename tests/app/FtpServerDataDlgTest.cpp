@@ -60,9 +60,9 @@ TEST(FtpServerDataDlg, OkStoresAllSixValuesInTheEventSettings)
     Type(dialog.Server(), QStringLiteral(" ftp.example.com:2121 "));
     Type(dialog.User(), QStringLiteral("avi"));
     Type(dialog.Password(), QStringLiteral("se cret"));
-    QTest::mouseClick(dialog.SavePassword(), Qt::LeftButton);
-    QTest::mouseClick(dialog.AutoUpload(), Qt::LeftButton);
-    QTest::mouseClick(dialog.AutoDownload(), Qt::LeftButton);
+    QTest::keyClick(dialog.SavePassword(), Qt::Key_Space);
+    QTest::keyClick(dialog.AutoUpload(), Qt::Key_Space);
+    QTest::keyClick(dialog.AutoDownload(), Qt::Key_Space);
     QPushButton* ok = Button(dialog, QStringLiteral("אישור"));
     ASSERT_NE(ok, nullptr);
     QTest::mouseClick(ok, Qt::LeftButton);
@@ -83,7 +83,7 @@ TEST(FtpServerDataDlg, CancelStoresNothing)
     CFtpServerDataDlg dialog(*fixture.document, fixture.platform);
     dialog.show();
     Type(dialog.Server(), QStringLiteral("ftp.example.com"));
-    QTest::mouseClick(dialog.AutoUpload(), Qt::LeftButton);
+    QTest::keyClick(dialog.AutoUpload(), Qt::Key_Space);
     QPushButton* cancel = Button(dialog, QStringLiteral("ביטול"));
     ASSERT_NE(cancel, nullptr);
     QTest::mouseClick(cancel, Qt::LeftButton);
