@@ -13,7 +13,6 @@
 #include "data/storage/IniFile.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
