@@ -62,6 +62,8 @@ QString CCliOptions::Usage()
         "  checkpoint FOLDER      take a backup checkpoint of an event folder; prints its name\n"
         "  checkpoints            list the checkpoints, newest first (guests, name, event name)\n"
         "  restore FOLDER NAME    put a checkpoint in place of an event folder, all or nothing\n"
+        "  ftp upload|download FOLDER [--answer yes|no]\n"
+        "                         share an event folder through the FTP server of its settings\n"
         "  export-event FOLDER TARGET [--replace]\n"
         "                         write an event's files into a folder for the import command\n"
         "  import FOLDER SOURCE [--group NAME | --auto-groups] [--relation-answer yes|no]\n"

@@ -8,6 +8,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SketchCommand.h"
+#include "cli/FtpCommand.h"
 #include "cli/SmsSendCommand.h"
 
 #include <QCoreApplication>
@@ -66,6 +67,8 @@ int main(int argc, char** argv)
         result = RunSketchExport(options, out, err);
     else if (command == QLatin1String("sketch-import"))
         result = RunSketchImport(options, out, err);
+    else if (command == QLatin1String("ftp"))
+        result = RunFtp(options, out, err);
     else if (command == QLatin1String("sms-send"))
         result = RunSmsSend(options.Arguments(), out, err);
     else

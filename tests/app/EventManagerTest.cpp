@@ -3,6 +3,7 @@
 #include "data/document/NewZelDoc.h"
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
+#include "data/document/NewZelDoc.h"
 #include "data/document/ViewHint.h"
 #include "data/storage/DataLocation.h"
 #include "data/storage/IniFile.h"

@@ -8,6 +8,7 @@
 #include "approvals/ui/ApprovalCommands.h"
 #include "sms/ui/SmsCommands.h"
 #include "reports/ui/ReportCommands.h"
+#include "backup/ui/SharingCommands.h"
 
 // A subsystem's menu commands join the main window by one line here.
 CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::function<void()> rearmBackupTimer)
@@ -21,5 +22,6 @@ CommandHandlerList CreateCommandHandlers(const CommandContext& context, std::fun
     handlers.push_back(std::make_unique<CSmsCommands>(context));
     handlers.push_back(std::make_unique<CApprovalCommands>(context));
     handlers.push_back(std::make_unique<CReportCommands>(context));
+    handlers.push_back(std::make_unique<CSharingCommands>(context));
     return handlers;
 }

@@ -5,6 +5,7 @@
 #include "approvals/core/ApprovalsSite.h"
 #include "app/ui/PageHost.h"
 #include "app/ui/TipOfTheDayDlg.h"
+#include "backup/ui/SharingCommands.h"
 #include "controls/GenericView.h"
 #include "data/settings/Language.h"
 #include "data/storage/DataFolderLock.h"
@@ -14,6 +15,7 @@
 #include "data/settings/StringTable.h"
 #include "data/document/UserMessages.h"
 
+#include <QApplication>
 #include <QDir>
 
 namespace {
@@ -172,6 +174,16 @@ CUpdateCheck::Inputs CNewZelApp::UpdateInputs(CNewZelDoc& document, bool automat
 void CNewZelApp::StartBackgroundCheck(CNewZelDoc& document)
 {
     CheckForUpdates(document, true);
+}
+
+void CNewZelApp::DownloadEvent(CNewZelDoc& document)
+{
+    CSharingCommands::Download(document, m_platform, QApplication::activeWindow(), true);
+}
+
+void CNewZelApp::UploadEvent(CNewZelDoc& document)
+{
+    CSharingCommands::Upload(document, m_platform, QApplication::activeWindow(), true);
 }
 
 void CNewZelApp::CheckForUpdates(CNewZelDoc& document, bool automatic)

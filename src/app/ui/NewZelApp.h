@@ -44,6 +44,9 @@ public:
 
     // IEventServices: the automatic check, after the event was loaded.
     void StartBackgroundCheck(CNewZelDoc& document) override;
+    // IEventServices: sharing on the FTP server while the event loads and after every save.
+    void DownloadEvent(CNewZelDoc& document) override;
+    void UploadEvent(CNewZelDoc& document) override;
 
     // What the check is given, read now on this thread.
     CUpdateCheck::Inputs UpdateInputs(CNewZelDoc& document, bool automatic) const;

@@ -92,6 +92,7 @@ public:
     CEventRegistry& Events() { return m_events; }
     CDataLocation& Location() { return m_location; }
     IUserMessages* Messages() const { return m_messages; }
+    IProgressReporter* Progress() const { return m_progress; }
     CCheckPointInfo& Checkpoint() { return m_checkpoint; }
     CTask& RootTask() { return *m_rootTask; }
 

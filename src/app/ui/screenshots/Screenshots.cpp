@@ -14,6 +14,7 @@
 #include "app/ui/WeddingInfoDlg.h"
 #include "backup/core/CheckpointStore.h"
 #include "backup/ui/BackUpDlg.h"
+#include "backup/ui/FtpServerDataDlg.h"
 #include "app/ui/NewZelApp.h"
 #include "data/settings/ProgramFiles.h"
 #include "app/ui/SplashWnd.h"
@@ -81,6 +82,7 @@
 #include "data/storage/DataFolderLock.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
@@ -570,6 +572,17 @@ void ShootGroupsAndArrivals(CShooter& shooter, CNewZelDoc& document, CNewZelApp&
     shooter.Shoot(walkIn, QStringLiteral("dialog-walk-in"));
 }
 
+void ShootSharingDialog(CShooter& shooter, CNewZelDoc& document, IPlatform& platform)
+{
+    CFtpServerDataDlg sharing(document, platform);
+    sharing.Server()->setText(QStringLiteral("ftp.example.com:2121"));
+    sharing.User()->setText(QStringLiteral("dana-avi"));
+    sharing.Password()->setText(QStringLiteral("password"));
+    sharing.SavePassword()->setChecked(true);
+    sharing.AutoUpload()->setChecked(true);
+    shooter.Shoot(sharing, QStringLiteral("dialog-ftp-settings"));
+}
+
 void ShootDialogs(CShooter& shooter, CNewZelDoc& document, IUserMessages& messages)
 {
     ShootEventDialogs(shooter, document);
@@ -725,6 +738,7 @@ int main(int argc, char** argv)
 
     ShootDialogs(shooter, document, messages);
     ShootImportDialogs(shooter, document, platform);
+    ShootSharingDialog(shooter, document, platform);
     ShootNothingLost(shooter, ravivaz, messages, platform);
     ShootFilledFinance(shooter, document, ravivaz, messages, platform);
     ShootFilledBudget(shooter, document, ravivaz, messages, platform);
