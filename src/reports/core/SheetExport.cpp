@@ -9,16 +9,9 @@
 #include "guests/core/GuestVerification.h"
 #include "reports/core/ReportColumns.h"
 #include "reports/core/ReportFile.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
-
-#include <xlsxwriter.h>
+#include "reports/core/XlsxWorkbook.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace SheetExport {
 
@@ -115,28 +108,7 @@ bool WriteTabSeparated(const QString& path, const Rows& rows)
 
 bool WriteXlsx(const QString& path, const Rows& rows)
 {
-    // The library writes its own file; it goes beside the target first so a failed write leaves
-    // the old workbook whole.
-    QTemporaryFile temporary(QFileInfo(path).absoluteDir().filePath(QStringLiteral("XXXXXX.xlsx")));
-    if (!temporary.open())
-        return false;
-    const QByteArray temporaryName = QFile::encodeName(temporary.fileName());
-    temporary.close();
-    lxw_workbook* workbook = workbook_new(temporaryName.constData());
-    if (!workbook)
-        return false;
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-    if (!Language::IsEnglish())
-        worksheet_right_to_left(sheet);
-    for (qsizetype row = 0; row < rows.size(); ++row)
-        for (qsizetype column = 0; column < rows.at(row).size(); ++column)
-            worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), rows.at(row).at(column).toUtf8().constData(), nullptr);
-    if (workbook_close(workbook) != LXW_NO_ERROR)
-        return false;
-    if (std::rename(temporaryName.constData(), QFile::encodeName(path).constData()) != 0)
-        return false;
-    temporary.setAutoRemove(false);
-    return true;
+    return XlsxWorkbook::Write(path, rows, !Language::IsEnglish());
 }
 
 bool Write(const QString& path, const Rows& rows)
