@@ -94,7 +94,7 @@ TEST_F(BudgetViewTest, TheTreeHoldsTheExampleCategoriesWithTheirOffers)
     EXPECT_EQ(Rows(), 0);
     EXPECT_EQ(m_view->TotalLabel()->text(), QStringLiteral("סה\"כ 0 ש\"ח"));
     EXPECT_EQ(m_view->CeilingField()->text(), QStringLiteral("50000"));
-    EXPECT_FALSE(m_view->PrintButton()->isEnabled());
+    EXPECT_TRUE(m_view->PrintButton()->isEnabled());
     EXPECT_EQ(m_view->Tabs()->tabText(2), QStringLiteral("אפשרות שלישית"));
 
     // A category selected: no offer to move, edit or delete.
@@ -211,6 +211,26 @@ TEST_F(BudgetViewTest, TheCeilingFieldTakesDigitsAndIsStoredWhenLeftAndBeforeASa
     m_event.Reopen();
     Show();
     EXPECT_EQ(m_view->CeilingField()->text(), QStringLiteral("12000"));
+}
+
+TEST_F(BudgetViewTest, PrintTakesTheTypedCeilingAndPreviewsTheOptionShown)
+{
+    Show();
+    m_view->Tabs()->setCurrentIndex(1);
+    QLineEdit* field = m_view->CeilingField();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "64000");
+    CModalScript script;
+    QString title;
+    script.Then([&title](QWidget* window) {
+        title = window->metaObject()->className();
+        window->close();
+    });
+    QTest::mouseClick(m_view->PrintButton(), Qt::LeftButton);
+    EXPECT_EQ(title, QStringLiteral("QPrintPreviewDialog"));
+    EXPECT_EQ(script.Pending(), 0);
+    EXPECT_EQ(m_event.Doc().Settings().Key("UpperBudgetLimit"), QStringLiteral("64000"));
 }
 
 TEST_F(BudgetViewTest, AnOfferWithoutItsCategoryHasANodeOfItsOwnAndCounts)

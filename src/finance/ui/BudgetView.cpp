@@ -1,5 +1,9 @@
 #include "finance/ui/BudgetView.h"
 
+#include "controls/HtmlPrintPreview.h"
+#include "reports/core/BudgetReport.h"
+#include "reports/core/TextEngineMarkup.h"
+
 #include "finance/core/BudgetEdits.h"
 #include "finance/core/BudgetTotals.h"
 #include "finance/ui/AddCategory.h"
@@ -208,10 +212,9 @@ QWidget* CBudgetView::BuildOptionPane()
                                            QStringLiteral("הסכום שאינכם רוצים לעבור<br>העברת הצעה שתחרוג ממנו "
                                                           "תדרוש את אישורכם<br>שדה ריק או 0 הם 50000")));
     connect(m_ceiling, &QLineEdit::editingFinished, this, &CBudgetView::CommitCeiling);
-    // The budget option report is not part of this page yet: the button stays off.
     m_print = Button(QStringLiteral("הדפסה"), QStringLiteral("הדפסה"),
                      QStringLiteral("הדפסת דו\"ח של האפשרות הנוכחית"), pane);
-    m_print->setEnabled(false);
+    connect(m_print, &QPushButton::clicked, this, &CBudgetView::PrintOption);
 
     auto* ceilingRow = new QHBoxLayout;
     ceilingRow->addWidget(new QLabel(QStringLiteral("מסגרת תקציב:"), pane));
@@ -328,6 +331,13 @@ void CBudgetView::OnCommand(int commandId)
     default:
         break;
     }
+}
+
+void CBudgetView::PrintOption()
+{
+    // A ceiling typed but not yet left is part of what the user prints.
+    CommitCeiling();
+    HtmlPrintPreview::Run(TextEngineMarkup::Adapt(BudgetReport::Html(GetDocument(), CurrentOption() + 1)), false, this);
 }
 
 int CBudgetView::CurrentOption() const

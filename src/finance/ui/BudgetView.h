@@ -47,6 +47,8 @@ public:
     void ReturnAll();
     // Hands the ceiling field to the event.
     void CommitCeiling();
+    // The report of the option shown, through a print preview.
+    void PrintOption();
     void ShowOption(int option);
     int CurrentOption() const;
 

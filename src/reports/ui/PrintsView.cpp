@@ -1,5 +1,7 @@
 #include "reports/ui/PrintsView.h"
 
+#include "controls/HtmlPrintPreview.h"
+
 #include "controls/CommandIds.h"
 #include "data/document/NewZelDoc.h"
 #include "data/storage/DataLocation.h"
@@ -20,13 +22,10 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTextBrowser>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -245,18 +244,9 @@ void CPrintsView::Print()
 {
     if (!m_hasReport)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    // The orientation belongs to this job only; the printer's own settings are never touched.
     const bool landscape = m_kind == Kind::AddressLabels && m_options.envelopes;
-    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPrintPreviewDialog preview(&printer, this);
-    const QString html = TextEngineMarkup::Adapt(ReportCatalogue::Generate(GetDocument(), m_kind, m_options));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&html](QPrinter* target) {
-        QTextDocument document;
-        document.setHtml(html);
-        document.print(target);
-    });
-    preview.exec();
+    HtmlPrintPreview::Run(TextEngineMarkup::Adapt(ReportCatalogue::Generate(GetDocument(), m_kind, m_options)), landscape,
+                          this);
 }
 
 QString CPrintsView::AskPath(const QString& filter, const QString& baseName, const QString& extension)
