@@ -1,6 +1,6 @@
 #include "controls/DialogHelpers.h"
 
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/settings/Language.h"
 
 #include <QDialog>

@@ -2,7 +2,7 @@
 
 #include "finance/core/BudgetTotals.h"
 
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/ViewHint.h"
 #include "data/records/Category.h"

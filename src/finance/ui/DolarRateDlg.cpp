@@ -4,7 +4,7 @@
 #include "finance/core/MoneyText.h"
 
 #include "controls/DialogHelpers.h"
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
 
 #include <QDialogButtonBox>

@@ -12,7 +12,7 @@
 #include "controls/ListCtrlEx.h"
 #include "controls/MarkupTooltip.h"
 #include "controls/SearchTableDlg.h"
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/ViewHint.h"
 #include "data/records/Guest.h"

@@ -5,7 +5,7 @@
 #include "guests/core/GuestTexts.h"
 #include "guests/core/SheetReader.h"
 
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
 #include "data/records/EventRecords.h"
 #include "data/records/Group.h"

@@ -1,6 +1,6 @@
 #include "guests/core/UnansweredCsv.h"
 
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
 #include "data/records/Guest.h"
 #include "data/storage/AtomicFile.h"

@@ -8,7 +8,7 @@
 #include "data/settings/GeneralIni.h"
 #include "data/settings/ProgramFiles.h"
 #include "controls/BalloonTip.h"
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
 #include "data/document/NewZelDoc.h"

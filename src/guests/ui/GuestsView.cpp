@@ -13,7 +13,7 @@
 #include "controls/DialogHelpers.h"
 #include "controls/ListCtrlEx.h"
 #include "controls/MarkupTooltip.h"
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
 #include "data/document/NewZelDoc.h"

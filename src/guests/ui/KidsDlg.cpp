@@ -1,7 +1,7 @@
 #include "guests/ui/KidsDlg.h"
 
 #include "controls/DialogHelpers.h"
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/records/Guest.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "guests/ui/RenameDlg.h"
 
 #include "controls/DialogHelpers.h"
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

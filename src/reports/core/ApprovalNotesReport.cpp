@@ -4,6 +4,7 @@
 #include "data/records/Guest.h"
 #include "data/settings/Language.h"
 #include "guests/core/GuestVerification.h"
+#include "approvals/core/ApprovalsSite.h"
 #include "reports/core/HtmlText.h"
 #include "reports/core/ReportPage.h"
 
@@ -11,7 +12,7 @@ namespace ApprovalNotesReport {
 
 namespace {
 
-QString Note(const CGuest& guest, const QString& eventCode)
+QString Note(const CGuest& guest, const QString& eventCode, const QString& page)
 {
     const QString name = HtmlText::Escape(guest.GetFullName());
     const QString code = QString::number(guest.GetUniqueId());
@@ -19,13 +20,13 @@ QString Note(const CGuest& guest, const QString& eventCode)
         return QStringLiteral("<td dir=\"ltr\" align=left>") + name + QStringLiteral(" Hello<br>")
              + QStringLiteral("Our invitation approvals are computed<br>")
              + QStringLiteral("Please approve your invitation using the following detail:<br>")
-             + QStringLiteral("The web site :<br>") + kApprovalSite + QStringLiteral("/approve.html<br>")
+             + QStringLiteral("The web site :<br>") + page + QStringLiteral("<br>")
              + QStringLiteral("Event Code: ") + eventCode + QStringLiteral("<br>") + QStringLiteral("Guest ID: ") + code
              + QStringLiteral("<br></td>");
     return QStringLiteral("<td dir=\"rtl\" align=right>") + name + QStringLiteral(" שלום רב<br>")
          + QStringLiteral("אישורי ההזמנות בארוע שלנו הינם ממוחשבים<br>")
          + QStringLiteral("אנא אשרו את ההזמנה בעזרת הפרטים הבאים:<br>") + QStringLiteral("אתר האינטרנט שבו מאשרים:<br>")
-         + kApprovalSite + QStringLiteral("/approve.php<br>") + QStringLiteral("קוד הארוע: ") + eventCode + QStringLiteral("<br>")
+         + page + QStringLiteral("<br>") + QStringLiteral("קוד הארוע: ") + eventCode + QStringLiteral("<br>")
          + QStringLiteral("קוד המוזמן: ") + code + QStringLiteral("<br>") + QStringLiteral("אימות המוזמן: ")
          + QString::number(GuestVerification::Number(guest.GetUniqueId())) + QStringLiteral("<br></td>");
 }
@@ -42,11 +43,13 @@ QString Html(CNewZelDoc& document)
                                      "לכל מוזמן יש את קוד המוזמן שלו ואת קוד הארוע שלכם</h3>\r\n");
     html += QStringLiteral("<table border=1 cellpadding=\"10\" cellspacing=\"10\" width=\"90%\" >\r\n");
     const QString eventCode = HtmlText::Escape(document.Settings().Key(QStringLiteral("EventCode")));
+    // The page the SMS texts and the approval mail name too.
+    const QString page = HtmlText::Escape(ApprovalsSite::ApprovePage(document.AppSettings()));
     const QList<CGuest*>& guests = document.Guests();
     for (qsizetype i = 0; i < guests.size(); i += 2) {
-        html += QStringLiteral("<tr>") + Note(*guests.at(i), eventCode);
+        html += QStringLiteral("<tr>") + Note(*guests.at(i), eventCode, page);
         if (i + 1 < guests.size())
-            html += Note(*guests.at(i + 1), eventCode);
+            html += Note(*guests.at(i + 1), eventCode, page);
         html += QStringLiteral("</tr>\r\n");
     }
     return html + QStringLiteral("</table>\r\n") + ReportPage::Close();

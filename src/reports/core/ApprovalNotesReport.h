@@ -8,9 +8,6 @@ class CNewZelDoc;
 // each with the approval page, the event code, the guest's code and (in Hebrew) its verification.
 namespace ApprovalNotesReport {
 
-// The approval web site; the page is added per language.
-inline const QString kApprovalSite = QStringLiteral("http://approve.ravivaz.co.il");
-
 QString Html(CNewZelDoc& document);
 
 }

@@ -2,7 +2,7 @@
 #include "seating/ui/TablesView.h"
 
 #include "controls/CommandIds.h"
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/document/NewZelDoc.h"
 #include "data/document/Platform.h"
 #include "data/document/ViewHint.h"

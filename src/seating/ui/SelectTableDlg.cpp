@@ -1,7 +1,7 @@
 #include "seating/ui/SelectTableDlg.h"
 
 #include "controls/DialogHelpers.h"
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

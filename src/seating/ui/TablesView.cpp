@@ -7,7 +7,7 @@
 #include "controls/CommandIds.h"
 #include "controls/DialogHelpers.h"
 #include "controls/ListCtrlEx.h"
-#include "controls/UserQuestion.h"
+#include "data/document/UserQuestion.h"
 #include "data/records/Group.h"
 #include "data/records/Guest.h"
 #include "data/settings/Language.h"
